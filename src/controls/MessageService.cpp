@@ -1,0 +1,42 @@
+#include "controls/MessageService.h"
+
+namespace {
+struct State {
+    MessageService::Responder responder;
+    QVector<QMessageBox::StandardButton> queued;
+    QVector<MessageService::Record> history;
+};
+State& state() {
+    static State s;
+    return s;
+}
+}  // namespace
+
+QMessageBox::StandardButton MessageService::Show(QWidget* parent, QMessageBox::Icon icon,
+                                                 const QString& caption, const QString& text,
+                                                 QMessageBox::StandardButtons buttons,
+                                                 QMessageBox::StandardButton defaultButton) {
+    State& s = state();
+    Record rec{icon, caption, text, buttons};
+    s.history.push_back(rec);
+    if (!s.queued.isEmpty()) return s.queued.takeFirst();
+    if (s.responder) return s.responder(rec);
+    QMessageBox box(icon, caption, text, buttons, parent);
+    if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void MessageService::Inform(QWidget* parent, const QString& caption, const QString& text,
+                            QMessageBox::Icon icon) {
+    Show(parent, icon, caption, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void MessageService::SetResponder(Responder responder) { state().responder = std::move(responder); }
+
+void MessageService::QueueAnswers(const QVector<QMessageBox::StandardButton>& answers) {
+    state().queued += answers;
+}
+
+const QVector<MessageService::Record>& MessageService::History() { return state().history; }
+
+void MessageService::ClearHistory() { state().history.clear(); }
