@@ -46,7 +46,7 @@ constexpr RowCell SjisToJis(u8 lead, u8 trail) {
     return {row, trail - (trail < 0x7F ? 0x1Fu : 0x20u)};
 }
 
-// Table 1: the symbol pairs, entry k of one column belonging to entry k of the other.
+// The symbol pairs: a half-width byte and its full-width partner, both ways.
 struct SymbolPair {
     u8 half;
     u16 full;
@@ -94,79 +94,31 @@ constexpr SymbolPair kSymbols[] = {
 };
 static_assert(sizeof(kSymbols) / sizeof(kSymbols[0]) == 39);
 
-// Table 2: half-width katakana 0xA0-0xDF to the katakana cell of row 0x25; kVoiced marks a kana
+// Half-width katakana 0xA0-0xDF to the katakana cell of row 0x25; kVoiced marks a kana
 // that joins a following ﾞ (its voiced form is the next cell). ﾊﾋﾌﾍﾎ also join ﾟ (cell + 2).
-// 0 means no entry: 0xA0-0xA5 and 0xB0 are symbols (Table 1), ﾞ and ﾟ stay as they are.
+// 0 means no entry: 0xA0-0xA5 and 0xB0 are symbol pairs, ﾞ and ﾟ stay as they are.
 constexpr u8 kVoiced = 0x80;
+// clang-format off
 constexpr u8 kKanaCells[0x40] = {
-    0,
-    0,
-    0,
-    0,
-    0,
-    0,
-    0x72,
-    0x21,  // A0-A7:  ｦ ｧ
-    0x23,
-    0x25,
-    0x27,
-    0x29,
-    0x63,
-    0x65,
-    0x67,
-    0x43,  // A8-AF: ｨｩｪｫｬｭｮｯ
-    0,
-    0x22,
-    0x24,
-    0x26,
-    0x28,
-    0x2A,  // B0-B5: ｰ ｱｲｳｴｵ
-    0x2B | kVoiced,
-    0x2D | kVoiced,
-    0x2F | kVoiced,
-    0x31 | kVoiced,
-    0x33 | kVoiced,  // ｶｷｸｹｺ
-    0x35 | kVoiced,
-    0x37 | kVoiced,
-    0x39 | kVoiced,
-    0x3B | kVoiced,
-    0x3D | kVoiced,  // ｻｼｽｾｿ
-    0x3F | kVoiced,
-    0x41 | kVoiced,
-    0x44 | kVoiced,
-    0x46 | kVoiced,
-    0x48 | kVoiced,  // ﾀﾁﾂﾃﾄ
-    0x4A,
-    0x4B,
-    0x4C,
-    0x4D,
-    0x4E,  // ﾅﾆﾇﾈﾉ
-    0x4F | kVoiced,
-    0x52 | kVoiced,
-    0x55 | kVoiced,
-    0x58 | kVoiced,
-    0x5B | kVoiced,  // ﾊﾋﾌﾍﾎ
-    0x5E,
-    0x5F,
-    0x60,
-    0x61,
-    0x62,  // ﾏﾐﾑﾒﾓ
-    0x64,
-    0x66,
-    0x68,  // ﾔﾕﾖ
-    0x69,
-    0x6A,
-    0x6B,
-    0x6C,
-    0x6D,  // ﾗﾘﾙﾚﾛ
-    0x6F,
-    0x73,  // ﾜﾝ
-    0,
-    0,  // ﾞﾟ
+    0,    0,    0,    0,    0,    0,    0x72, 0x21,  // A0-A7:       ｦｧ
+    0x23, 0x25, 0x27, 0x29, 0x63, 0x65, 0x67, 0x43,  // A8-AF: ｨｩｪｫｬｭｮｯ
+    0,    0x22, 0x24, 0x26, 0x28, 0x2A,              // B0-B5: ｰ ｱｲｳｴｵ
+    0x2B | kVoiced, 0x2D | kVoiced, 0x2F | kVoiced, 0x31 | kVoiced, 0x33 | kVoiced,  // ｶｷｸｹｺ
+    0x35 | kVoiced, 0x37 | kVoiced, 0x39 | kVoiced, 0x3B | kVoiced, 0x3D | kVoiced,  // ｻｼｽｾｿ
+    0x3F | kVoiced, 0x41 | kVoiced, 0x44 | kVoiced, 0x46 | kVoiced, 0x48 | kVoiced,  // ﾀﾁﾂﾃﾄ
+    0x4A, 0x4B, 0x4C, 0x4D, 0x4E,                                                    // ﾅﾆﾇﾈﾉ
+    0x4F | kVoiced, 0x52 | kVoiced, 0x55 | kVoiced, 0x58 | kVoiced, 0x5B | kVoiced,  // ﾊﾋﾌﾍﾎ
+    0x5E, 0x5F, 0x60, 0x61, 0x62,                                                    // ﾏﾐﾑﾒﾓ
+    0x64, 0x66, 0x68,                                                                // ﾔﾕﾖ
+    0x69, 0x6A, 0x6B, 0x6C, 0x6D,                                                    // ﾗﾘﾙﾚﾛ
+    0x6F, 0x73,                                                                      // ﾜﾝ
+    0,    0,                                                                         // ﾞﾟ
 };
+// clang-format on
+// ﾊﾋﾌﾍﾎ
 constexpr bool TakesSemiVoiced(u8 b) {
     return b >= 0xCA && b <= 0xCE;
-}  // ﾊﾋﾌﾍﾎ
+}
 
 // Cells of the kana row that have no half-width letter of their own, with the near one.
 struct NearForm {
@@ -234,14 +186,14 @@ static_assert(kWide.full[0xB6] == 0x834A && kWide.voiced[0xB6] == 0x834B);  // �
 static_assert(kWide.semiVoiced[0xCE] == 0x837C);                            // ﾎﾟ ポ
 static_assert(kWide.full['a'] == 0x8281 && kWide.full['Z'] == 0x8279);      // ａ Ｚ
 
-// Table 3 and the reverse of Table 1, arranged by lead byte 0x81, 0x82 and 0x83 and trail byte,
-// so that ZenToHan needs one look-up per two-byte character.
+// Full-width kana to half-width and the symbol pairs backwards, arranged by lead byte 0x81, 0x82
+// and 0x83 and trail byte, so that ZenToHan needs one look-up per two-byte character.
 struct NarrowTables {
     Bytes2 byLead[3][256] = {};
 };
 
 constexpr NarrowTables BuildNarrowTables() {
-    // Table 3 by cell: the inverse of Table 2, then the near forms.
+    // Kana by cell: the inverse of the half-width katakana table, then the near forms.
     Bytes2 kana[0x80] = {};
     for (unsigned b = 0xA0; b <= 0xDF; ++b) {
         const u8 entry = kKanaCells[b - 0xA0];
