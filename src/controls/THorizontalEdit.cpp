@@ -1,0 +1,254 @@
+#include "controls/THorizontalEdit.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QTextLine>
+
+namespace {
+constexpr int kSelectionBarWidth = 10;
+
+int LinesOf(const QTextBlock& b) {
+    const QTextLayout* layout = b.layout();
+    const int n = layout ? layout->lineCount() : 0;
+    return n > 0 ? n : 1;  // a paragraph not laid out yet shows as one line
+}
+}  // namespace
+
+// The strip left of the text: a press selects the display line beside it, dragging extends the
+// selection by whole lines.
+class THorizontalEdit::SelectionBar : public QWidget {
+public:
+    explicit SelectionBar(THorizontalEdit* edit) : QWidget(edit), edit_(edit) {
+        setCursor(Qt::ArrowCursor);
+        setAttribute(Qt::WA_NoSystemBackground);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() != Qt::LeftButton) return;
+        const auto range = edit_->LineRangeAt(int(e->position().y()));
+        anchorStart_ = range.first;
+        anchorEnd_ = range.second;
+        Select(range);
+        edit_->setFocus(Qt::MouseFocusReason);
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        if (!(e->buttons() & Qt::LeftButton) || anchorStart_ < 0) return;
+        Select(edit_->LineRangeAt(int(e->position().y())));
+    }
+    void mouseReleaseEvent(QMouseEvent*) override { anchorStart_ = anchorEnd_ = -1; }
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), edit_->palette().brush(QPalette::Base));
+    }
+
+private:
+    void Select(QPair<int, int> range) {
+        QTextCursor c(edit_->document());
+        if (range.first >= anchorStart_) {
+            c.setPosition(anchorStart_);
+            c.setPosition(range.second, QTextCursor::KeepAnchor);
+        } else {
+            c.setPosition(anchorEnd_);
+            c.setPosition(range.first, QTextCursor::KeepAnchor);
+        }
+        edit_->setTextCursor(c);
+    }
+    THorizontalEdit* edit_;
+    int anchorStart_ = -1;
+    int anchorEnd_ = -1;
+};
+
+THorizontalEdit::THorizontalEdit(QWidget* parent) : QTextEdit(parent) {
+    bar_ = new SelectionBar(this);
+    bar_->hide();
+    setTabChangesFocus(false);
+    setLineWrapMode(QTextEdit::NoWrap);
+    ApplySelectionPalette();
+}
+
+int THorizontalEdit::SelectionBarWidth() const {
+    return selectionBar_ ? kSelectionBarWidth : 0;
+}
+
+void THorizontalEdit::EnsureLayout() const {
+    // Large documents are laid out in steps; the line operations need the whole layout.
+    document()->documentLayout()->documentSize();
+}
+
+int THorizontalEdit::LineCount() const {
+    EnsureLayout();
+    int n = 0;
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) n += LinesOf(b);
+    return n;
+}
+
+int THorizontalEdit::LineOfPosition(int docPos) const {
+    EnsureLayout();
+    QTextBlock target = document()->findBlock(docPos);
+    if (!target.isValid()) target = document()->lastBlock();
+    int n = 0;
+    for (QTextBlock b = document()->begin(); b.isValid() && b != target; b = b.next())
+        n += LinesOf(b);
+    const QTextLayout* layout = target.layout();
+    if (layout && layout->lineCount() > 0) {
+        const QTextLine line = layout->lineForTextPosition(docPos - target.position());
+        if (line.isValid())
+            n += line.lineNumber();
+        else
+            n += layout->lineCount() - 1;
+    }
+    return n;
+}
+
+int THorizontalEdit::LineStart(int line) const {
+    if (line < 0) return -1;
+    EnsureLayout();
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+        const int lines = LinesOf(b);
+        if (line < lines) {
+            const QTextLayout* layout = b.layout();
+            if (!layout || layout->lineCount() == 0) return b.position();
+            return b.position() + layout->lineAt(line).textStart();
+        }
+        line -= lines;
+    }
+    return -1;
+}
+
+qreal THorizontalEdit::LineTop(int line) const {
+    EnsureLayout();
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+        const int lines = LinesOf(b);
+        if (line < lines) {
+            const QTextLayout* layout = b.layout();
+            const qreal top = layout ? layout->position().y() : 0;
+            if (!layout || layout->lineCount() == 0) return top;
+            return top + layout->lineAt(line).y();
+        }
+        line -= lines;
+    }
+    return document()->documentLayout()->documentSize().height();
+}
+
+int THorizontalEdit::FirstVisibleLine() const {
+    EnsureLayout();
+    const qreal y = verticalScrollBar()->value();
+    const int pos = document()->documentLayout()->hitTest(QPointF(0, y + 1), Qt::FuzzyHit);
+    return LineOfPosition(pos < 0 ? 0 : pos);
+}
+
+void THorizontalEdit::ScrollLines(int lines) {
+    const int count = LineCount();
+    const int target = std::clamp(FirstVisibleLine() + lines, 0, std::max(0, count - 1));
+    verticalScrollBar()->setValue(int(LineTop(target)));
+}
+
+void THorizontalEdit::ScrollToStart() {
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+}
+
+QPair<int, int> THorizontalEdit::LineRangeAt(int viewportY) const {
+    EnsureLayout();
+    const qreal y = viewportY + verticalScrollBar()->value();
+    int pos = document()->documentLayout()->hitTest(QPointF(0, y), Qt::FuzzyHit);
+    if (pos < 0) pos = 0;
+    QTextBlock b = document()->findBlock(pos);
+    if (!b.isValid()) b = document()->lastBlock();
+    const QTextLayout* layout = b.layout();
+    if (!layout || layout->lineCount() == 0) return {b.position(), b.position() + b.length() - 1};
+    QTextLine line = layout->lineForTextPosition(pos - b.position());
+    if (!line.isValid()) line = layout->lineAt(layout->lineCount() - 1);
+    const int start = b.position() + line.textStart();
+    int end = start + line.textLength();
+    const bool lastLine = line.lineNumber() == layout->lineCount() - 1;
+    if (lastLine) end = b.position() + b.length() - (b.next().isValid() ? 0 : 1);
+    return {start, end};
+}
+
+void THorizontalEdit::SetWordWrap(bool wrap) {
+    setLineWrapMode(wrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+}
+
+void THorizontalEdit::SetHideSelection(bool hide) {
+    hideSelection_ = hide;
+    ApplySelectionPalette();
+}
+
+void THorizontalEdit::ApplySelectionPalette() {
+    // The text control paints the selection of an unfocused view with the inactive colours;
+    // hiding the selection means painting it as plain text on the background.
+    QPalette p = palette();
+    const QPalette base = QPalette();
+    if (hideSelection_) {
+        p.setBrush(QPalette::Inactive, QPalette::Highlight, Qt::transparent);
+        p.setBrush(QPalette::Inactive, QPalette::HighlightedText,
+                   p.brush(QPalette::Inactive, QPalette::Text));
+    } else {
+        p.setBrush(QPalette::Inactive, QPalette::Highlight,
+                   base.brush(QPalette::Active, QPalette::Highlight));
+        p.setBrush(QPalette::Inactive, QPalette::HighlightedText,
+                   base.brush(QPalette::Active, QPalette::HighlightedText));
+    }
+    setPalette(p);
+}
+
+void THorizontalEdit::SetHideScrollBars(bool hide) {
+    const auto policy = hide ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
+    setVerticalScrollBarPolicy(policy);
+    setHorizontalScrollBarPolicy(policy);
+}
+
+void THorizontalEdit::SetSelectionBar(bool on) {
+    selectionBar_ = on;
+    setViewportMargins(SelectionBarWidth(), 0, 0, 0);
+    bar_->setVisible(on);
+    QResizeEvent e(size(), size());
+    resizeEvent(&e);
+}
+
+void THorizontalEdit::SetBackground(const QColor& color) {
+    QPalette p = palette();
+    p.setColor(QPalette::Base, color);
+    setPalette(p);
+    bar_->update();
+}
+
+void THorizontalEdit::SetUpdatesSuspended(bool suspended) {
+    viewport()->setUpdatesEnabled(!suspended);
+    if (!suspended) viewport()->update();
+}
+
+bool THorizontalEdit::event(QEvent* e) {
+    if (e->type() == QEvent::ShortcutOverride && routeStandardKeys_) {
+        auto* ke = static_cast<QKeyEvent*>(e);
+        if (ke == QKeySequence::Cut || ke == QKeySequence::Copy || ke == QKeySequence::Paste ||
+            ke == QKeySequence::SelectAll) {
+            e->ignore();  // let the window's menu shortcut run the command
+            return true;
+        }
+    }
+    return QTextEdit::event(e);
+}
+
+void THorizontalEdit::resizeEvent(QResizeEvent* e) {
+    QTextEdit::resizeEvent(e);
+    const QRect vr = viewport()->geometry();
+    bar_->setGeometry(vr.left() - SelectionBarWidth(), vr.top(), SelectionBarWidth(), vr.height());
+}
+
+void THorizontalEdit::focusInEvent(QFocusEvent* e) {
+    QTextEdit::focusInEvent(e);
+    viewport()->update();
+}
+
+void THorizontalEdit::focusOutEvent(QFocusEvent* e) {
+    QTextEdit::focusOutEvent(e);
+    viewport()->update();
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The horizontal presentation of a TRichEditEx: a QTextEdit over the shared document, with the
+// selection bar (a margin at the line starts in which a click selects whole display lines),
+// hide-selection, hidden scroll bars and the display-line operations.
+
+#include <QTextEdit>
+
+#include "controls/TRichEditPresenter.h"
+
+class THorizontalEdit : public QTextEdit, public TRichEditPresenter {
+    Q_OBJECT
+public:
+    explicit THorizontalEdit(QWidget* parent = nullptr);
+
+    // When set, the standard cut, copy, paste and select-all keys are left to the window's own
+    // commands (menu shortcuts) instead of being handled here.
+    void SetRouteStandardKeys(bool route) { routeStandardKeys_ = route; }
+    int SelectionBarWidth() const;
+
+    // TRichEditPresenter
+    QWidget* Widget() override { return this; }
+    void SetDocument(QTextDocument* doc) override { setDocument(doc); }
+    QTextCursor TextCursor() const override { return textCursor(); }
+    void SetTextCursor(const QTextCursor& cursor) override { setTextCursor(cursor); }
+    void EnsureCursorVisible() override { ensureCursorVisible(); }
+    int LineCount() const override;
+    int LineOfPosition(int docPos) const override;
+    int LineStart(int line) const override;
+    int FirstVisibleLine() const override;
+    void ScrollLines(int lines) override;
+    void ScrollToStart() override;
+    void SetWordWrap(bool wrap) override;
+    void SetHideSelection(bool hide) override;
+    void SetHideScrollBars(bool hide) override;
+    void SetSelectionBar(bool on) override;
+    void SetBackground(const QColor& color) override;
+    void SetReadOnly(bool readOnly) override { setReadOnly(readOnly); }
+    void SetUpdatesSuspended(bool suspended) override;
+    void Cut() override { cut(); }
+    void Copy() override { copy(); }
+    void Paste() override { paste(); }
+
+    // Document range [start, end) of the display line at a viewport y (the paragraph end
+    // included for the last line of a paragraph).
+    QPair<int, int> LineRangeAt(int viewportY) const;
+    // Top of a display line in document coordinates.
+    qreal LineTop(int line) const;
+
+protected:
+    bool event(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    class SelectionBar;
+    void EnsureLayout() const;
+    void ApplySelectionPalette();
+
+    SelectionBar* bar_ = nullptr;
+    bool selectionBar_ = false;
+    bool hideSelection_ = true;
+    bool routeStandardKeys_ = false;
+};
