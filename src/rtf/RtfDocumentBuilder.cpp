@@ -1,0 +1,198 @@
+#include "rtf/RtfDocumentBuilder.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QTextBlock>
+#include <QTextBlockFormat>
+#include <QTextList>
+#include <QTextListFormat>
+
+#include "rtf/CodePageDecoder.h"
+#include "rtf/TextProperties.h"
+
+namespace {
+
+// Characters drawn with the two-byte (\dbch) font: CJK, kana, Hangul, full-width forms and
+// everything outside the Basic Multilingual Plane.
+bool IsEastAsian(char16_t c) {
+    return (c >= 0x1100 && c <= 0x11FF) || (c >= 0x2E80 && c <= 0xA4CF) ||
+           (c >= 0xAC00 && c <= 0xD7AF) || (c >= 0xD800 && c <= 0xDFFF) ||
+           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) ||
+           (c >= 0xFF00 && c <= 0xFFEF);
+}
+
+}  // namespace
+
+int RtfTables::CodePageOfFont(int number) const {
+    auto it = fonts.find(number);
+    if (it != fonts.end()) {
+        if (it->second.codePage > 0) return it->second.codePage;
+        if (it->second.charset >= 0) {
+            // ANSI is 1252; DEFAULT, SYMBOL, OEM and unknown sets follow the document.
+            const int cp = CodePageDecoder::CodePageOfCharset(it->second.charset);
+            if (cp > 0) return cp;
+        }
+    }
+    return documentCodePage;
+}
+
+int RtfTables::ListKind(const RtfParaState& para) const {
+    if (para.ls > 0) {
+        auto ov = overrideListId.find(para.ls);
+        if (ov == overrideListId.end()) return 1;
+        for (const List& l : lists) {
+            if (l.id != ov->second) continue;
+            if (para.ilvl < 0 || std::size_t(para.ilvl) >= l.levelNfc.size()) return 1;
+            const int nfc = l.levelNfc[std::size_t(para.ilvl)];
+            return (nfc == 23 || nfc == 255) ? 1 : 2;
+        }
+        return 1;
+    }
+    return para.pn;
+}
+
+RtfDocumentBuilder::RtfDocumentBuilder(QTextCursor& cursor, const RtfTables& tables,
+                                       bool wholeDocument)
+    : cursor_(cursor), tables_(tables), wholeDocument_(wholeDocument), blockOurs_(wholeDocument) {}
+
+RtfDocumentBuilder::RunKey RtfDocumentBuilder::KeyOf(const RtfCharState& s, int font) const {
+    RunKey k;
+    k.font = font < 0 ? tables_.defaultFont : font;
+    k.halfPoints = s.halfPoints;
+    k.colour = s.colour;
+    k.bold = s.bold;
+    k.italic = s.italic;
+    k.underline = s.underline;
+    k.strike = s.strike;
+    k.vertAlign = s.vertAlign;
+    k.upDown = s.upDown;
+    return k;
+}
+
+QTextCharFormat RtfDocumentBuilder::FormatOf(const RunKey& k) const {
+    QTextCharFormat f;
+    auto it = tables_.fonts.find(k.font);
+    if (it != tables_.fonts.end()) {
+        if (!it->second.name.isEmpty()) f.setFontFamilies(QStringList{it->second.name});
+        if (it->second.charset >= 0)
+            f.setProperty(TextProperties::CharsetProperty, it->second.charset);
+    }
+    if (k.halfPoints > 0) f.setFontPointSize(k.halfPoints / 2.0);
+    if (k.colour > 0 && std::size_t(k.colour) < tables_.colours.size() &&
+        tables_.colours[std::size_t(k.colour)].isValid()) {
+        f.setForeground(QBrush(tables_.colours[std::size_t(k.colour)]));
+    } else if (k.colour == 0 && !tables_.colours.empty() && tables_.colours[0].isValid()) {
+        f.setForeground(QBrush(tables_.colours[0]));
+    }
+    if (k.bold) f.setFontWeight(QFont::Bold);
+    if (k.italic) f.setFontItalic(true);
+    if (k.underline) f.setFontUnderline(true);
+    if (k.strike) f.setFontStrikeOut(true);
+    if (k.vertAlign == 1) f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    if (k.vertAlign == 2) f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    if (k.upDown != 0) {
+        f.setProperty(TextProperties::VerticalOffsetProperty, k.upDown * 10);
+        if (k.halfPoints > 0) f.setBaselineOffset(100.0 * k.upDown / k.halfPoints);
+    }
+    return f;
+}
+
+void RtfDocumentBuilder::EnsureBlock() {
+    if (!pendingBreak_) return;
+    cursor_.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    pendingBreak_ = false;
+    blockOurs_ = true;
+}
+
+void RtfDocumentBuilder::Append(char16_t ch, const RtfCharState& s) {
+    int font = s.font;
+    if (s.dbchFont >= 0 && s.dbchFont != s.font && IsEastAsian(ch)) font = s.dbchFont;
+    const RunKey key = KeyOf(s, font);
+    if (!haveRun_ || key != runKey_) {
+        FlushRun();
+        runKey_ = key;
+        haveRun_ = true;
+    }
+    runText_.append(QChar(ch));
+}
+
+void RtfDocumentBuilder::AppendChar(char16_t ch, const RtfCharState& state) {
+    EnsureBlock();
+    Append(ch, state);
+}
+
+void RtfDocumentBuilder::AppendText(const QString& text, const RtfCharState& state) {
+    if (text.isEmpty()) return;
+    EnsureBlock();
+    if (state.dbchFont < 0 || state.dbchFont == state.font) {
+        const RunKey key = KeyOf(state, state.font);
+        if (!haveRun_ || key != runKey_) {
+            FlushRun();
+            runKey_ = key;
+            haveRun_ = true;
+        }
+        runText_.append(text);
+        return;
+    }
+    for (QChar c : text) Append(c.unicode(), state);
+}
+
+void RtfDocumentBuilder::FlushRun() {
+    if (runText_.isEmpty()) return;
+    cursor_.insertText(runText_, FormatOf(runKey_));
+    runText_.clear();
+}
+
+void RtfDocumentBuilder::ApplyParagraph(const RtfParaState& para, const RtfCharState& state) {
+    QTextBlockFormat bf;
+    switch (para.align) {
+        case 1:
+            bf.setAlignment(Qt::AlignHCenter);
+            break;
+        case 2:
+            bf.setAlignment(Qt::AlignRight);
+            break;
+        case 3:
+            bf.setAlignment(Qt::AlignJustify);
+            break;
+        default:
+            bf.setAlignment(Qt::AlignLeft);
+            break;
+    }
+    if (para.firstIndent != 0) bf.setTextIndent(para.firstIndent / 20.0);
+    if (para.leftIndent != 0) bf.setLeftMargin(para.leftIndent / 20.0);
+    if (para.rightIndent != 0) bf.setRightMargin(para.rightIndent / 20.0);
+    cursor_.setBlockFormat(bf);
+    if (cursor_.block().length() <= 1)
+        cursor_.setBlockCharFormat(FormatOf(KeyOf(state, state.font)));
+
+    const int kind = tables_.ListKind(para);
+    if (kind == 0) {
+        list_ = nullptr;
+        return;
+    }
+    const int key = para.ls > 0 ? para.ls : -1;
+    if (list_ && listKind_ == kind && listLevel_ == para.ilvl && listKey_ == key) {
+        list_->add(cursor_.block());
+        return;
+    }
+    QTextListFormat lf;
+    lf.setStyle(kind == 1 ? QTextListFormat::ListDisc : QTextListFormat::ListDecimal);
+    lf.setIndent(para.ilvl + 1);
+    list_ = cursor_.createList(lf);
+    listKind_ = kind;
+    listLevel_ = para.ilvl;
+    listKey_ = key;
+}
+
+void RtfDocumentBuilder::EndParagraph(const RtfParaState& para, const RtfCharState& state) {
+    EnsureBlock();
+    FlushRun();
+    ApplyParagraph(para, state);
+    pendingBreak_ = true;
+}
+
+void RtfDocumentBuilder::Finish(const RtfParaState& para, const RtfCharState& state) {
+    FlushRun();
+    if (!pendingBreak_ && blockOurs_) ApplyParagraph(para, state);
+}

@@ -1,0 +1,60 @@
+#pragma once
+// Puts the text and formats the RTF reader finds into a QTextDocument through a cursor:
+// runs of equal format are inserted at once, paragraph formats and list membership are set
+// when a paragraph ends. Internal to the RTF reader.
+
+#include <QString>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+#include "rtf/RtfReaderState.h"
+
+class QTextList;
+
+class RtfDocumentBuilder {
+public:
+    RtfDocumentBuilder(QTextCursor& cursor, const RtfTables& tables, bool wholeDocument);
+
+    void AppendChar(char16_t ch, const RtfCharState& state);
+    void AppendText(const QString& text, const RtfCharState& state);
+    // \par: the paragraph being filled gets para's format; the next text starts a new one.
+    void EndParagraph(const RtfParaState& para, const RtfCharState& state);
+    // End of the RTF: a final paragraph mark adds no empty paragraph.
+    void Finish(const RtfParaState& para, const RtfCharState& state);
+
+private:
+    struct RunKey {
+        int font = -1;
+        int halfPoints = 24;
+        int colour = 0;
+        bool bold = false, italic = false, underline = false, strike = false;
+        int vertAlign = 0;
+        int upDown = 0;
+        bool operator==(const RunKey& o) const {
+            return font == o.font && halfPoints == o.halfPoints && colour == o.colour &&
+                   bold == o.bold && italic == o.italic && underline == o.underline &&
+                   strike == o.strike && vertAlign == o.vertAlign && upDown == o.upDown;
+        }
+        bool operator!=(const RunKey& o) const { return !(*this == o); }
+    };
+
+    RunKey KeyOf(const RtfCharState& s, int font) const;
+    QTextCharFormat FormatOf(const RunKey& key) const;
+    void Append(char16_t ch, const RtfCharState& state);
+    void FlushRun();
+    void EnsureBlock();
+    void ApplyParagraph(const RtfParaState& para, const RtfCharState& state);
+
+    QTextCursor& cursor_;
+    const RtfTables& tables_;
+    bool wholeDocument_;
+    bool pendingBreak_ = false;
+    bool blockOurs_ = false;
+    QString runText_;
+    RunKey runKey_;
+    bool haveRun_ = false;
+    QTextList* list_ = nullptr;
+    int listKind_ = 0;
+    int listLevel_ = 0;
+    int listKey_ = 0;
+};
