@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "core/ShiftJis.h"
 
@@ -186,10 +187,12 @@ static_assert(kWide.full[0xB6] == 0x834A && kWide.voiced[0xB6] == 0x834B);  // �
 static_assert(kWide.semiVoiced[0xCE] == 0x837C);                            // ﾎﾟ ポ
 static_assert(kWide.full['a'] == 0x8281 && kWide.full['Z'] == 0x8279);      // ａ Ｚ
 
-// Full-width kana to half-width and the symbol pairs backwards, arranged by lead byte 0x81, 0x82
-// and 0x83 and trail byte, so that ZenToHan needs one look-up per two-byte character.
+// Full-width kana to half-width and the symbol pairs backwards, arranged by lead byte and trail
+// byte, so that ZenToHan needs one look-up per two-byte character. Row 0 serves every lead byte
+// other than 0x81, 0x82 and 0x83 (nothing to convert); rows 1-3 are those three.
 struct NarrowTables {
-    Bytes2 byLead[3][256] = {};
+    u8 rowOfLead[256] = {};
+    Bytes2 byLead[4][256] = {};
 };
 
 constexpr NarrowTables BuildNarrowTables() {
@@ -209,9 +212,10 @@ constexpr NarrowTables BuildNarrowTables() {
 
     NarrowTables t;
     for (unsigned lead = 0x81; lead <= 0x83; ++lead) {
+        t.rowOfLead[lead] = static_cast<u8>(lead - 0x80);
         for (unsigned trail = 0; trail < 256; ++trail) {
             const RowCell rc = SjisToJis(static_cast<u8>(lead), static_cast<u8>(trail));
-            Bytes2& out = t.byLead[lead - 0x81][trail];
+            Bytes2& out = t.byLead[lead - 0x80][trail];
             if ((rc.row == kKanaRow || rc.row == kHiraganaRow) && rc.cell >= kFirstKanaCell &&
                 rc.cell <= kLastKanaCell) {
                 out = kana[rc.cell];
@@ -223,80 +227,116 @@ constexpr NarrowTables BuildNarrowTables() {
         }
     }
     for (const SymbolPair& p : kSymbols)
-        t.byLead[(p.full >> 8) - 0x81][p.full & 0xFF] = {1, {p.half, 0}};
+        t.byLead[(p.full >> 8) - 0x80][p.full & 0xFF] = {1, {p.half, 0}};
     return t;
 }
 constexpr NarrowTables kNarrow = BuildNarrowTables();
 
 constexpr bool EveryKanaCellHasAHalfWidthForm() {
     for (unsigned trail = 0x40; trail <= 0x96; ++trail)
-        if (trail != 0x7F && kNarrow.byLead[2][trail].n == 0) return false;
+        if (trail != 0x7F && kNarrow.byLead[3][trail].n == 0) return false;
     return true;
 }
 static_assert(EveryKanaCellHasAHalfWidthForm());
-static_assert(kNarrow.byLead[2][0x92].b[0] == 0xB5);  // ヲ -> ｵ
+static_assert(kNarrow.byLead[3][0x92].b[0] == 0xB5);  // ヲ -> ｵ
+
+// What HanToZen or HanKanaToZen writes for one single byte, given whether ﾞ, ﾟ or anything
+// else follows it: up to four output bytes and how many input bytes are consumed. Worked out at
+// compile time from the tables above, so the conversion itself is one look-up per character.
+struct WideStep {
+    u8 out[4] = {0, 0, 0, 0};
+    u8 len = 0;   // output bytes
+    u8 used = 1;  // input bytes consumed: 2 when a following mark is taken
+};
+enum : u8 { kNoMark, kVoicedFollows, kSemiVoicedFollows };
+
+struct WideSteps {
+    u8 markOf[256] = {};
+    WideStep step[256][3] = {};
+};
+
+constexpr WideStep Emit(u16 first, u16 second, u8 used) {
+    WideStep st;
+    st.out[0] = static_cast<u8>(first >> 8);
+    st.out[1] = static_cast<u8>(first);
+    st.out[2] = static_cast<u8>(second >> 8);
+    st.out[3] = static_cast<u8>(second);
+    st.len = second ? 4 : 2;
+    st.used = used;
+    return st;
+}
+
+constexpr WideSteps BuildWideSteps(const u8 (&cls)[256]) {
+    WideSteps t;
+    t.markOf[kVoicedMark] = kVoicedFollows;
+    t.markOf[kSemiVoicedMark] = kSemiVoicedFollows;
+    for (unsigned b = 0; b < 256; ++b) {
+        for (unsigned m = kNoMark; m <= kSemiVoicedFollows; ++m) {
+            WideStep& st = t.step[b][m];
+            switch (cls[b]) {
+                case kCopy:
+                case kLead:  // a lead byte reaches the table only when cut off at the end
+                    st.out[0] = static_cast<u8>(b);
+                    st.len = 1;
+                    break;
+                case kSymbol:
+                case kLatin:
+                    st = Emit(kWide.full[b], 0, 1);
+                    break;
+                case kKana:
+                    if (m == kNoMark) {
+                        st = Emit(kWide.full[b], 0, 1);
+                    } else if (m == kVoicedFollows) {
+                        // The voiced form, or (ｳﾞ, ﾜﾞ ...) the kana and a separate ゛.
+                        st = kWide.voiced[b] ? Emit(kWide.voiced[b], 0, 2)
+                                             : Emit(kWide.full[b], kWideVoicedMark, 2);
+                    } else {
+                        // The semi-voiced form, or (ｶﾟ, ｱﾟ ...) the kana and a separate ゜.
+                        st = kWide.semiVoiced[b] ? Emit(kWide.semiVoiced[b], 0, 2)
+                                                 : Emit(kWide.full[b], kWideSemiVoicedMark, 2);
+                    }
+                    break;
+            }
+        }
+    }
+    return t;
+}
+constexpr WideSteps kToZenSteps = BuildWideSteps(kWide.cls);
+constexpr WideSteps kKanaToZenSteps = BuildWideSteps(kWide.kanaCls);
+static_assert(kToZenSteps.step[0xB3][kVoicedFollows].len == 4);  // ｳﾞ -> ウ゛
+static_assert(kKanaToZenSteps.step['a'][kNoMark].len == 1);      // ASCII stays
 
 inline u8 At(std::string_view s, std::size_t i) {
     return static_cast<u8>(s[i]);
 }
 
-inline char* Put(char* o, u16 code) {
-    o[0] = static_cast<char>(code >> 8);
-    o[1] = static_cast<char>(code & 0xFF);
-    return o + 2;
-}
-
-// One pass of HanToZen (cls == kWide.cls) or HanKanaToZen (cls == kWide.kanaCls). Every input
-// byte gives at most two output bytes, so the result never outgrows twice the input.
-std::string ToWide(std::string_view s, const u8 (&cls)[256]) {
+// One pass of HanToZen or HanKanaToZen. Every input byte gives at most two output bytes; the
+// buffer has four bytes to spare because each step copies all four bytes of its output.
+std::string ToWide(std::string_view s, const WideSteps& steps) {
     std::string out;
-    out.resize(s.size() * 2);
+    out.resize(s.size() * 2 + 4);
     char* const begin = out.data();
     char* o = begin;
     const std::size_t n = s.size();
     std::size_t i = 0;
-    while (i < n) {
+    while (i + 1 < n) {  // a next byte exists
         const u8 c = At(s, i);
-        switch (cls[c]) {
-            case kCopy:
-                *o++ = static_cast<char>(c);
-                ++i;
-                break;
-            case kLead:
-                *o++ = static_cast<char>(c);
-                if (i + 1 < n) *o++ = s[i + 1];
-                i += 2;  // a lead byte cut off at the end is copied alone
-                break;
-            case kSymbol:
-            case kLatin:
-                o = Put(o, kWide.full[c]);
-                ++i;
-                break;
-            case kKana: {
-                const u8 next = i + 1 < n ? At(s, i + 1) : 0;
-                if (next == kVoicedMark) {
-                    if (kWide.voiced[c]) {
-                        o = Put(o, kWide.voiced[c]);
-                    } else {  // ｳﾞ, ﾜﾞ ...: the kana and a separate full-width mark
-                        o = Put(o, kWide.full[c]);
-                        o = Put(o, kWideVoicedMark);
-                    }
-                    i += 2;
-                } else if (next == kSemiVoicedMark) {
-                    if (kWide.semiVoiced[c]) {
-                        o = Put(o, kWide.semiVoiced[c]);
-                    } else {  // ｶﾟ, ｱﾟ ...
-                        o = Put(o, kWide.full[c]);
-                        o = Put(o, kWideSemiVoicedMark);
-                    }
-                    i += 2;
-                } else {
-                    o = Put(o, kWide.full[c]);
-                    ++i;
-                }
-                break;
-            }
+        if (ShiftJis::IsLeadByte(c)) {
+            o[0] = static_cast<char>(c);
+            o[1] = s[i + 1];
+            o += 2;
+            i += 2;
+            continue;
         }
+        const WideStep& st = steps.step[c][steps.markOf[At(s, i + 1)]];
+        std::memcpy(o, st.out, 4);
+        o += st.len;
+        i += st.used;
+    }
+    if (i < n) {  // the last byte, with nothing after it (a cut lead byte is copied alone)
+        const WideStep& st = steps.step[At(s, i)][kNoMark];
+        std::memcpy(o, st.out, 4);
+        o += st.len;
     }
     out.resize(static_cast<std::size_t>(o - begin));
     return out;
@@ -320,11 +360,11 @@ std::string ChangeCase(std::string_view s, char from, char to) {
 }  // namespace
 
 std::string HanToZen(std::string_view s) {
-    return ToWide(s, kWide.cls);
+    return ToWide(s, kToZenSteps);
 }
 
 std::string HanKanaToZen(std::string_view s) {
-    return ToWide(s, kWide.kanaCls);
+    return ToWide(s, kKanaToZenSteps);
 }
 
 std::string ZenToHan(std::string_view s) {
@@ -334,28 +374,23 @@ std::string ZenToHan(std::string_view s) {
     char* o = begin;
     const std::size_t n = s.size();
     std::size_t i = 0;
-    while (i < n) {
+    while (i + 1 < n) {
         const u8 c = At(s, i);
-        if (!ShiftJis::IsLeadByte(c) || i + 1 == n) {
+        if (!ShiftJis::IsLeadByte(c)) {
             *o++ = static_cast<char>(c);
             ++i;
             continue;
         }
         const u8 trail = At(s, i + 1);
-        if (c <= 0x83) {
-            const Bytes2& r = kNarrow.byLead[c - 0x81][trail];
-            if (r.n != 0) {
-                *o++ = static_cast<char>(r.b[0]);
-                if (r.n == 2) *o++ = static_cast<char>(r.b[1]);
-                i += 2;
-                continue;
-            }
-        }
-        o[0] = static_cast<char>(c);
-        o[1] = static_cast<char>(trail);
-        o += 2;
+        const Bytes2& r = kNarrow.byLead[kNarrow.rowOfLead[c]][trail];
+        // Written without branches: both bytes are stored, the pointer moves by the length.
+        const bool keep = r.n == 0;
+        o[0] = static_cast<char>(keep ? c : r.b[0]);
+        o[1] = static_cast<char>(keep ? trail : r.b[1]);
+        o += keep ? 2 : r.n;
         i += 2;
     }
+    if (i < n) *o++ = s[i];  // a last single byte or a cut lead byte
     out.resize(static_cast<std::size_t>(o - begin));
     return out;
 }
