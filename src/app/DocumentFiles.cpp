@@ -9,6 +9,7 @@
 
 #include "controls/MessageService.h"
 #include "core/DocumentPath.h"
+#include "rtf/RtfReader.h"
 
 const QString DocumentFiles::kFileFilter = QStringLiteral(
     "テキストファイル(*.txt);;リッチテキストファイル(*.rtf);;ライト形式ファイル(*.wri);;"
@@ -45,6 +46,9 @@ DocumentFiles::DocumentFiles(QTextDocument* document, QWidget* dialogParent, QOb
     hooks_.chooseOpenFile = [this](const QString& f) {
         return DefaultChooseOpen(dialogParent_, f);
     };
+    hooks_.readRtf = [](const QByteArray& bytes, QTextDocument* doc) {
+        return RtfReader::ReadDocument(std::string_view(bytes.constData(), bytes.size()), *doc).ok;
+    };
     hooks_.chooseSaveFile = [this](const QString& p) {
         return DefaultChooseSave(dialogParent_, p);
     };
@@ -55,7 +59,14 @@ void DocumentFiles::setDefaultFont(const QFont& font, const QColor& color) {
     defaultColor_ = color;
 }
 
+void DocumentFiles::BindState(QString* documentPath, QString* savedPath, QString* newFileExt) {
+    if (documentPath) documentPathRef_ = documentPath;
+    if (savedPath) savedPathRef_ = savedPath;
+    if (newFileExt) newFileExtRef_ = newFileExt;
+}
+
 QTextCharFormat DocumentFiles::defaultCharFormat() const {
+    if (hooks_.defaultFormat) return hooks_.defaultFormat();
     QTextCharFormat f;
     f.setFontFamilies({defaultFont_.family()});
     f.setFontPointSize(defaultFont_.pointSizeF() > 0 ? defaultFont_.pointSizeF() : 11);
@@ -72,7 +83,7 @@ bool DocumentFiles::isModified() const {
 }
 
 QString DocumentFiles::encodingLabel() const {
-    if (DocumentPath::WritesAsRichText(U8(documentPath_))) return {};
+    if (DocumentPath::WritesAsRichText(U8((*documentPathRef_)))) return {};
     if (textFormat_ == TextEncoding::Format{}) return {};
     QString label = QString::fromLatin1(TextEncoding::Name(textFormat_.encoding));
     if (textFormat_.lineEnd != TextEncoding::LineEnd::CrLf)
@@ -111,47 +122,49 @@ void DocumentFiles::Clear() {
 void DocumentFiles::NewFile() {
     if (ModifiedPrompt(PromptKind::NewOrClose) == PromptResult::Cancelled) return;
     Clear();
-    const std::string folder = DocumentPath::Folder(U8(documentPath_));
+    const std::string folder = DocumentPath::Folder(U8((*documentPathRef_)));
     const std::string name = DocumentPath::UntitledName(
-        folder.empty() ? U8(QDir::homePath()) : folder, U8(newFileExt_),
+        folder.empty() ? U8(QDir::homePath()) : folder, U8((*newFileExtRef_)),
         [](const std::string& p) { return QFileInfo::exists(QString::fromStdString(p)); });
-    documentPath_ = QString::fromStdString(name);
-    emit documentPathChanged(documentPath_);
-    if (hooks_.showAddress) hooks_.showAddress(documentPath_);
-    savedPath_.clear();
+    (*documentPathRef_) = QString::fromStdString(name);
+    emit documentPathChanged((*documentPathRef_));
+    if (hooks_.showAddress) hooks_.showAddress((*documentPathRef_));
+    (*savedPathRef_).clear();
     doc_->setModified(false);
     if (hooks_.commandEnabling) hooks_.commandEnabling();
 }
 
 void DocumentFiles::Open() {
     if (ModifiedPrompt(PromptKind::OpenOrDrop) == PromptResult::Cancelled) return;
-    QString folder = QString::fromStdString(DocumentPath::Folder(U8(documentPath_)));
+    QString folder = QString::fromStdString(DocumentPath::Folder(U8((*documentPathRef_))));
     const QString chosen = hooks_.chooseOpenFile ? hooks_.chooseOpenFile(folder) : QString();
     if (chosen.isEmpty()) return;
     Clear();
-    documentPath_ = chosen;
-    emit documentPathChanged(documentPath_);
+    (*documentPathRef_) = chosen;
+    emit documentPathChanged((*documentPathRef_));
     Load();
 }
 
 DocumentFiles::WriteResult DocumentFiles::Save() {
-    if (savedPath_.isEmpty()) return SaveAs();
+    if ((*savedPathRef_).isEmpty()) return SaveAs();
     return SaveWithOverwriteCheck();
 }
 
 DocumentFiles::WriteResult DocumentFiles::SaveAs() {
-    const QString chosen = hooks_.chooseSaveFile ? hooks_.chooseSaveFile(documentPath_) : QString();
+    const QString chosen =
+        hooks_.chooseSaveFile ? hooks_.chooseSaveFile((*documentPathRef_)) : QString();
     if (chosen.isEmpty()) return WriteResult::Declined;
-    documentPath_ = chosen;
-    emit documentPathChanged(documentPath_);
+    (*documentPathRef_) = chosen;
+    emit documentPathChanged((*documentPathRef_));
     return SaveWithOverwriteCheck();
 }
 
 DocumentFiles::WriteResult DocumentFiles::SaveWithOverwriteCheck() {
-    if (QFileInfo::exists(documentPath_) && documentPath_ != savedPath_) {
+    if (QFileInfo::exists((*documentPathRef_)) && (*documentPathRef_) != (*savedPathRef_)) {
         const auto answer = MessageService::Show(
             dialogParent_, QMessageBox::Warning, QStringLiteral("警告"),
-            documentPath_ + QStringLiteral("\nこのファイルはすでに存在します。\n上書きしますか？"),
+            (*documentPathRef_) +
+                QStringLiteral("\nこのファイルはすでに存在します。\n上書きしますか？"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes) return WriteResult::Declined;
     }
@@ -165,8 +178,8 @@ void DocumentFiles::Drop(const QStringList& files) {
     Clear();
     const QFileInfo info(files.first());
     if (info.isFile()) {
-        documentPath_ = info.absoluteFilePath();
-        emit documentPathChanged(documentPath_);
+        (*documentPathRef_) = info.absoluteFilePath();
+        emit documentPathChanged((*documentPathRef_));
         Load();
     }
 }
@@ -185,12 +198,12 @@ QString DocumentFiles::LongFormPath(const QString& argument) {
 }
 
 void DocumentFiles::OpenFromCommandLine(const QString& argument) {
-    documentPath_ = LongFormPath(argument);
-    emit documentPathChanged(documentPath_);
+    (*documentPathRef_) = LongFormPath(argument);
+    emit documentPathChanged((*documentPathRef_));
     if (!Load()) {
         // An empty document under the path given, so the rest of the start-up goes on.
-        if (hooks_.showAddress) hooks_.showAddress(documentPath_);
-        savedPath_ = documentPath_;
+        if (hooks_.showAddress) hooks_.showAddress((*documentPathRef_));
+        (*savedPathRef_) = (*documentPathRef_);
         doc_->setModified(false);
         if (hooks_.commandEnabling) hooks_.commandEnabling();
     }

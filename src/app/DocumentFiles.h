@@ -50,6 +50,8 @@ public:
         // Rich text: read returns false when the bytes are not Rich Text Format.
         std::function<bool(const QByteArray& bytes, QTextDocument* doc)> readRtf;
         std::function<QByteArray(const QTextDocument* doc)> writeRtf;
+        // The character format of the default font (otherwise the one set here).
+        std::function<QTextCharFormat()> defaultFormat;
     };
 
     DocumentFiles(QTextDocument* document, QWidget* dialogParent, QObject* parent = nullptr);
@@ -57,12 +59,14 @@ public:
     Hooks& hooks() { return hooks_; }
 
     // State.
-    QString documentPath() const { return documentPath_; }
-    void setDocumentPath(const QString& path) { documentPath_ = path; }
-    QString savedPath() const { return savedPath_; }
-    void setSavedPath(const QString& path) { savedPath_ = path; }
-    QString newFileExt() const { return newFileExt_; }
-    void setNewFileExt(const QString& ext) { newFileExt_ = ext; }
+    QString documentPath() const { return *documentPathRef_; }
+    void setDocumentPath(const QString& path) { *documentPathRef_ = path; }
+    QString savedPath() const { return *savedPathRef_; }
+    void setSavedPath(const QString& path) { *savedPathRef_ = path; }
+    QString newFileExt() const { return *newFileExtRef_; }
+    void setNewFileExt(const QString& ext) { *newFileExtRef_ = ext; }
+    // Keeps the three values in the main window's own fields instead of here.
+    void BindState(QString* documentPath, QString* savedPath, QString* newFileExt);
     QFont defaultFont() const { return defaultFont_; }
     QColor defaultColor() const { return defaultColor_; }
     void setDefaultFont(const QFont& font, const QColor& color);
@@ -120,9 +124,12 @@ private:
     QTextDocument* doc_;
     QWidget* dialogParent_;
     Hooks hooks_;
-    QString documentPath_;
-    QString savedPath_;
-    QString newFileExt_ = QStringLiteral(".wri");
+    QString ownDocumentPath_;
+    QString ownSavedPath_;
+    QString ownNewFileExt_ = QStringLiteral(".wri");
+    QString* documentPathRef_ = &ownDocumentPath_;
+    QString* savedPathRef_ = &ownSavedPath_;
+    QString* newFileExtRef_ = &ownNewFileExt_;
     QFont defaultFont_;
     QColor defaultColor_ = Qt::black;
     TextEncoding::Format textFormat_;

@@ -60,22 +60,22 @@ bool DocumentFiles::ReadPlainText(const QByteArray& bytes) {
 }
 
 bool DocumentFiles::Load() {
-    QFile file(documentPath_);
+    QFile file((*documentPathRef_));
     if (!file.open(QIODevice::ReadOnly)) {
         ShowError(QStringLiteral("ファイルを開けませんでした。\n%1\n%2")
-                      .arg(documentPath_, file.errorString()));
+                      .arg((*documentPathRef_), file.errorString()));
         return false;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         ShowError(QStringLiteral("ファイルを読み込めませんでした。\n%1\n%2")
-                      .arg(documentPath_, file.errorString()));
+                      .arg((*documentPathRef_), file.errorString()));
         return false;
     }
     file.close();
 
     bool rich = false;
-    if (DocumentPath::ReadsAsRichText(documentPath_.toStdString()) && hooks_.readRtf) {
+    if (DocumentPath::ReadsAsRichText((*documentPathRef_).toStdString()) && hooks_.readRtf) {
         const bool undo = doc_->isUndoRedoEnabled();
         doc_->setUndoRedoEnabled(false);
         rich = hooks_.readRtf(bytes, doc_);
@@ -93,10 +93,10 @@ bool DocumentFiles::Load() {
 
 DocumentFiles::WriteResult DocumentFiles::Write() {
     QByteArray bytes;
-    if (DocumentPath::WritesAsRichText(documentPath_.toStdString())) {
+    if (DocumentPath::WritesAsRichText((*documentPathRef_).toStdString())) {
         if (!hooks_.writeRtf) {
-            ShowError(
-                QStringLiteral("リッチテキスト形式で保存できません。\n%1").arg(documentPath_));
+            ShowError(QStringLiteral("リッチテキスト形式で保存できません。\n%1")
+                          .arg((*documentPathRef_)));
             return WriteResult::Failed;
         }
         bytes = hooks_.writeRtf(doc_);
@@ -131,7 +131,7 @@ DocumentFiles::WriteResult DocumentFiles::Write() {
 }
 
 bool DocumentFiles::WriteBytes(const QByteArray& bytes) {
-    QSaveFile file(documentPath_);
+    QSaveFile file((*documentPathRef_));
     bool ok = file.open(QIODevice::WriteOnly);
     if (ok) ok = file.write(bytes) == bytes.size();
     if (ok) ok = file.commit();
@@ -140,14 +140,14 @@ bool DocumentFiles::WriteBytes(const QByteArray& bytes) {
         file.cancelWriting();
         ShowError(QStringLiteral("ファイルを保存できませんでした。\n%1\n%2\n"
                                  "ディスク上のファイルは変更されていません。")
-                      .arg(documentPath_, reason));
+                      .arg((*documentPathRef_), reason));
     }
     return ok;
 }
 
 void DocumentFiles::FinishLoadOrWrite() {
-    savedPath_ = documentPath_;
-    if (hooks_.showAddress) hooks_.showAddress(documentPath_);
+    (*savedPathRef_) = (*documentPathRef_);
+    if (hooks_.showAddress) hooks_.showAddress((*documentPathRef_));
     doc_->setModified(false);
     if (hooks_.commandEnabling) hooks_.commandEnabling();
 }

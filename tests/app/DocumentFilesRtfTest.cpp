@@ -1,0 +1,97 @@
+// Rich text through the document commands: which extensions read and write RTF, and what
+// happens to a file under an RTF extension that is not RTF.
+
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QTextBlock>
+
+#include "DocumentFilesTestSupport.h"
+
+namespace {
+
+using doctest::Harness;
+using doctest::ReadAll;
+using doctest::WriteAll;
+
+// "太字" in bold, then "普通", as WordPad writes it (太 91BE, 字 8E9A, 普 9591, 通 92CA).
+const QByteArray kRtf =
+    "{\\rtf1\\ansi\\ansicpg932\\deff0{\\fonttbl{\\f0\\fcharset128 MS PGothic;}}"
+    "\\f0\\fs22 {\\b \\'91\\'be\\'8e\\'9a}\\'95\\'81\\'92\\'ca\\par}";
+
+bool FirstCharBold(const QTextDocument& doc) {
+    QTextCursor c(const_cast<QTextDocument*>(&doc));
+    c.setPosition(1);
+    return c.charFormat().fontWeight() >= QFont::Bold;
+}
+
+struct ReadCase {
+    const char* name;
+    const char* file;
+    bool rich;
+};
+
+class DocumentFilesRtfRead : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(DocumentFilesRtfRead, ExtensionDecidesHowRtfBytesAreRead) {
+    const ReadCase& c = GetParam();
+    Harness h;
+    WriteAll(h.path(c.file), kRtf);
+    h.files.setDocumentPath(h.path(c.file));
+    ASSERT_TRUE(h.files.Load());
+    if (c.rich) {
+        EXPECT_EQ(h.doc.toPlainText(), QStringLiteral("太字普通"));
+        EXPECT_TRUE(FirstCharBold(h.doc));
+    } else {
+        // Plain text: the RTF source itself, in the default font.
+        EXPECT_TRUE(h.doc.toPlainText().startsWith(QStringLiteral("{\\rtf1")));
+        EXPECT_FALSE(FirstCharBold(h.doc));
+    }
+    EXPECT_FALSE(h.doc.isModified());
+    EXPECT_EQ(h.files.savedPath(), h.path(c.file));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DocumentFilesRtfRead,
+    ::testing::Values(ReadCase{"Rtf", "a.rtf", true}, ReadCase{"RTF", "a.RTF", true},
+                      ReadCase{"Wri", "a.wri", true}, ReadCase{"ShortR", "a.r", true},
+                      ReadCase{"MixedCase", "a.Rtf", false}, ReadCase{"Txt", "a.txt", false}),
+    [](const ::testing::TestParamInfo<ReadCase>& i) { return std::string(i.param.name); });
+
+TEST(DocumentFilesRtfRead, NotRtfUnderAnRtfExtensionIsReadAgainAsPlainText) {
+    Harness h;
+    WriteAll(h.path("memo.rtf"), "\x82\xA0\x82\xA2\r\nabc");  // あい / abc in Shift-JIS
+    h.files.setDocumentPath(h.path("memo.rtf"));
+    ASSERT_TRUE(h.files.Load());
+    EXPECT_EQ(h.doc.toPlainText(), QStringLiteral("あい\nabc"));
+    EXPECT_TRUE(MessageService::History().isEmpty());
+}
+
+TEST(DocumentFilesRtfRead, ShortRSavesAsPlainTextAfterTheFormatQuestion) {
+    Harness h;
+    WriteAll(h.path("a.r"), kRtf);
+    h.files.setDocumentPath(h.path("a.r"));
+    ASSERT_TRUE(h.files.Load());
+    h.doc.setModified(true);
+    MessageService::QueueAnswers({QMessageBox::Yes});
+    EXPECT_EQ(h.files.Save(), DocumentFiles::WriteResult::Written);
+    EXPECT_EQ(MessageService::History().size(), 1);  // bold and plain: formatting varies
+    EXPECT_EQ(ReadAll(h.path("a.r")), QByteArray("\x91\xBE\x8E\x9A\x95\x81\x92\xCA"));
+}
+
+TEST(DocumentFilesRtfRead, EverySampleDocumentOpensWithText) {
+    const char* samples[] = {"richedit-multibyte-hex.rtf", "richedit-nec-characters.rtf",
+                             "libreoffice-formatted.rtf",  "libreoffice-fdo45543.rtf",
+                             "libreoffice-tdf129578.rtf",  "word-cjklist12.rtf",
+                             "word-formatting.rtf",        "word-list-complex.rtf"};
+    for (const char* s : samples) {
+        Harness h;
+        h.files.setDocumentPath(QStringLiteral(ORIMAKI_TESTDATA "/rtf/") + QString::fromLatin1(s));
+        ASSERT_TRUE(h.files.Load()) << s;
+        EXPECT_FALSE(h.doc.toPlainText().trimmed().isEmpty()) << s;
+        EXPECT_FALSE(h.doc.toPlainText().startsWith(QStringLiteral("{\\rtf"))) << s;
+        EXPECT_TRUE(MessageService::History().isEmpty()) << s;
+    }
+}
+
+}  // namespace
