@@ -37,3 +37,28 @@ std::size_t SjisText::ReplaceAll(std::string& s, std::string_view from, std::str
     s.swap(out);
     return count;
 }
+
+std::string SjisText::ForHtml(std::string_view utf8) {
+    Cp932::EncodeResult whole = Cp932::Encode(utf8);
+    if (whole.ok()) return whole.bytes;
+    // Encode character by character so that each unmappable one gets its reference.
+    std::string out;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const unsigned char b = static_cast<unsigned char>(utf8[i]);
+        std::size_t len = b < 0x80         ? 1
+                          : (b >> 5) == 6  ? 2
+                          : (b >> 4) == 14 ? 3
+                          : (b >> 3) == 30 ? 4
+                                           : 1;
+        if (i + len > utf8.size()) len = utf8.size() - i;
+        Cp932::EncodeResult one = Cp932::Encode(utf8.substr(i, len));
+        if (one.ok())
+            out += one.bytes;
+        else
+            for (char32_t c : one.unmappable)
+                out += "&#" + std::to_string(static_cast<unsigned long>(c)) + ";";
+        i += len;
+    }
+    return out;
+}

@@ -12,6 +12,10 @@ public:
     // UTF-8 literal to Shift-JIS (the program's own literals; all of them are in code page 932).
     static std::string Sj(std::string_view utf8);
 
+    // UTF-8 user text (titles, file names) to Shift-JIS for an HTML page: every character that
+    // code page 932 cannot hold becomes a numeric character reference "&#N;".
+    static std::string ForHtml(std::string_view utf8);
+
     // Replaces every occurrence of `from` by `to`; the inserted text is not searched again.
     // `keep(s, pos)` may refuse an occurrence at byte pos (it is then left alone).
     // Returns the number of replacements.

@@ -1,0 +1,280 @@
+// orimaki-cli tate-html and tate-text: vertical HTML pages and vertical plain text from a
+// Shift-JIS plain-text file, through the same engine and writers as the editor's menu commands.
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "cli/CliCommand.h"
+#include "core/ColorValue.h"
+#include "core/Cp932.h"
+#include "vertical/SjisText.h"
+#include "vertical/TateEngine.h"
+#include "vertical/TateMessages.h"
+#include "vertical/TateSettingsReader.h"
+#include "vertical/TateSource.h"
+
+namespace {
+
+const char* const kHtmlUsage =
+    "tate-html --method M [--lines N] [--spacing N] [--line-height N | --no-line-height]\n"
+    "      [--font-name] [--font-size] [--font-style] [--font-color]\n"
+    "      [--separator text|hr|none] [--align right|center|left] [--quote 0|1|2]\n"
+    "      [--punct 0|1|2|3] [--standard-font gothic|mincho] [--standard-size P]\n"
+    "      [--dfont1 0|1|2] [--dfont2 0|1|2|3] [--links] [--mac-fonts] [--no-embed-source]\n"
+    "      [--clipboard] [--title T] [--background B] [--bgcolor RRGGBB] [--wrap W]\n"
+    "      INPUT [-o OUTPUT]";
+const char* const kTextUsage =
+    "tate-text [--lines N] [--spacing N] [--no-separator] [--full-width] [--wrap W]\n"
+    "      INPUT [-o OUTPUT]";
+
+struct Options {
+    std::map<std::string, std::string> values;  // options with a value
+    std::vector<std::string> flags;             // options without one
+    std::string input, output;
+    bool Flag(const std::string& f) const {
+        for (const auto& x : flags)
+            if (x == f) return true;
+        return false;
+    }
+};
+
+bool ParseInt(const std::string& text, int lo, int hi, int& out) {
+    if (text.empty() || text.size() > 6) return false;
+    int v = 0;
+    std::size_t i = 0;
+    bool neg = false;
+    if (text[0] == '-') {
+        neg = true;
+        i = 1;
+        if (text.size() == 1) return false;
+    }
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return false;
+        v = v * 10 + (text[i] - '0');
+    }
+    if (neg) v = -v;
+    if (v < lo || v > hi) return false;
+    out = v;
+    return true;
+}
+
+// Splits the arguments; returns an error text (empty when fine).
+std::string Parse(const std::vector<std::string>& args, const std::vector<std::string>& valued,
+                  const std::vector<std::string>& flagNames, Options& o) {
+    auto isIn = [](const std::vector<std::string>& v, const std::string& s) {
+        for (const auto& x : v)
+            if (x == s) return true;
+        return false;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "-o") {
+            if (i + 1 >= args.size()) return "-o の後に出力ファイル名を指定してください。";
+            o.output = args[++i];
+        } else if (isIn(valued, a)) {
+            if (i + 1 >= args.size()) return a + " の後に値を指定してください。";
+            o.values[a] = args[++i];
+        } else if (isIn(flagNames, a)) {
+            o.flags.push_back(a);
+        } else if (a.size() > 1 && a[0] == '-') {
+            return "知らないオプションです: " + a;
+        } else {
+            if (!o.input.empty()) return "入力ファイルは一つだけ指定してください。";
+            o.input = a;
+        }
+    }
+    if (o.input.empty()) return "入力ファイルを指定してください。";
+    return {};
+}
+
+// Reads an integer option; returns false with a message when it is out of range.
+bool IntOption(const Options& o, const std::string& name, int lo, int hi, int& out,
+               std::string& error) {
+    auto it = o.values.find(name);
+    if (it == o.values.end()) return true;
+    if (!ParseInt(it->second, lo, hi, out)) {
+        error = name + " は " + std::to_string(lo) + " から " + std::to_string(hi) +
+                " の整数で指定してください: " + it->second;
+        return false;
+    }
+    return true;
+}
+
+bool ChoiceOption(const Options& o, const std::string& name,
+                  const std::vector<std::string>& choices, int& out, std::string& error) {
+    auto it = o.values.find(name);
+    if (it == o.values.end()) return true;
+    for (std::size_t i = 0; i < choices.size(); ++i)
+        if (choices[i] == it->second) {
+            out = static_cast<int>(i);
+            return true;
+        }
+    error = name + " の値が正しくありません: " + it->second;
+    return false;
+}
+
+bool ReadFile(const std::string& path, std::string& out) {
+    std::ifstream f(path, std::ios::binary);
+    if (!f) {
+        std::cerr << "orimaki-cli: 入力ファイルを開けません: " << path << " ("
+                  << std::strerror(errno) << ")\n";
+        return false;
+    }
+    out.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    if (f.bad()) {
+        std::cerr << "orimaki-cli: 入力ファイルを読めません: " << path << "\n";
+        return false;
+    }
+    return true;
+}
+
+bool WriteOutput(const std::string& path, const std::string& bytes) {
+    if (path.empty()) {
+        if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
+            std::fflush(stdout) != 0) {
+            std::cerr << "orimaki-cli: 標準出力に書けませんでした (" << std::strerror(errno)
+                      << ")\n";
+            return false;
+        }
+        return true;
+    }
+    // Written beside the target and moved over it, so a failed write never leaves half a page.
+    const std::string temp = path + ".part";
+    {
+        std::ofstream f(temp, std::ios::binary | std::ios::trunc);
+        if (!f || !f.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) ||
+            !f.flush()) {
+            std::cerr << "orimaki-cli: 出力ファイルに書けません: " << path << " ("
+                      << std::strerror(errno) << ")\n";
+            std::remove(temp.c_str());
+            return false;
+        }
+    }
+    if (std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::cerr << "orimaki-cli: 出力ファイルに書けません: " << path << " ("
+                  << std::strerror(errno) << ")\n";
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::string BaseName(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The plain-text document of the input: every character in "ＭＳ Ｐゴシック", 11 points, black.
+TateSource SourceOf(const std::string& bytes, int wrap) {
+    TateFormat f;
+    f.name = SjisText::Sj("ＭＳ Ｐゴシック");
+    f.size = 11;
+    f.color = clBlack;
+    f.style = 0;
+    return TateSource::FromPlainText(bytes, f, wrap);
+}
+
+int Finish(const TateEngine::Result& r, const std::string& output) {
+    for (const auto& w : r.warnings) std::cerr << w << "\n";
+    if (r.status != TateEngine::Status::Completed) {
+        std::cerr << r.error << "\n";
+        return 1;
+    }
+    return WriteOutput(output, r.output) ? 0 : 1;
+}
+
+int RunHtml(const std::vector<std::string>& args) {
+    Options o;
+    std::string err =
+        Parse(args,
+              {"--method", "--lines", "--spacing", "--line-height", "--separator", "--align",
+               "--quote", "--punct", "--standard-font", "--standard-size", "--dfont1", "--dfont2",
+               "--title", "--background", "--bgcolor", "--wrap"},
+              {"--no-line-height", "--font-name", "--font-size", "--font-style", "--font-color",
+               "--links", "--mac-fonts", "--no-embed-source", "--clipboard"},
+              o);
+    if (!err.empty()) return CliCommand::UsageError(err);
+    if (!o.values.count("--method")) return CliCommand::UsageError("--method を指定してください。");
+
+    int method = 0, wrap = 0, separator = 0, sizeValue = 10, font = 0;
+    TateHtmlDialogValues v;
+    bool ok = IntOption(o, "--method", 0, 4, method, err) &&
+              IntOption(o, "--lines", 1, 399, v.lineCount, err) &&
+              IntOption(o, "--spacing", 0, 15, v.space, err) &&
+              IntOption(o, "--line-height", 5, 20, v.lineHeight, err) &&
+              IntOption(o, "--quote", 0, 2, v.lSelect, err) &&
+              IntOption(o, "--punct", 0, 3, v.tenSelect, err) &&
+              IntOption(o, "--dfont1", 0, 2, v.dFont1, err) &&
+              IntOption(o, "--dfont2", 0, 3, v.dFont2, err) &&
+              IntOption(o, "--wrap", 0, 100000, wrap, err) &&
+              ChoiceOption(o, "--separator", {"text", "hr", "none"}, separator, err) &&
+              ChoiceOption(o, "--align", {"right", "center", "left"}, v.align, err) &&
+              ChoiceOption(o, "--standard-font", {"gothic", "mincho"}, font, err) &&
+              IntOption(o, "--standard-size", 1, 100, sizeValue, err);
+    if (!ok) return CliCommand::UsageError(err);
+    v.fsCombo = -1;
+    for (int item = 0; item < 7; ++item)
+        if (TateSettingsReader::SizeOfItem(item) == sizeValue) v.fsCombo = item;
+    if (v.fsCombo < 0)
+        return CliCommand::UsageError(
+            "--standard-size は 8 10 12 14 18 24 34 のどれかで指定してください。");
+    v.htmlLine = separator;
+    v.gosic = font == 0;
+    v.lineHeightOn = !o.Flag("--no-line-height");
+    v.name = o.Flag("--font-name");
+    v.size = o.Flag("--font-size");
+    v.style = o.Flag("--font-style");
+    v.color = o.Flag("--font-color");
+    v.link = o.Flag("--links");
+    v.macFont = o.Flag("--mac-fonts");
+    v.textIn = !o.Flag("--no-embed-source");
+    v.clip = o.Flag("--clipboard");
+    const std::string title = o.values.count("--title") ? o.values["--title"] : BaseName(o.input);
+    v.title = SjisText::ForHtml(title);
+    if (o.values.count("--background")) v.background = SjisText::ForHtml(o.values["--background"]);
+    if (o.values.count("--bgcolor") && !HtmlToColor(o.values["--bgcolor"], v.pageColor))
+        return CliCommand::UsageError("--bgcolor は RRGGBB (16進6桁) で指定してください: " +
+                                      o.values["--bgcolor"]);
+
+    std::string bytes;
+    if (!ReadFile(o.input, bytes)) return 1;
+    TateWarnings readWarnings;
+    TateSettings s = TateSettingsReader::FromHtmlDialog(v, method, readWarnings);
+    TateEngine::Result r =
+        TateEngine::Run(SourceOf(bytes, wrap), s, static_cast<TateMethod>(method));
+    for (const auto& w : readWarnings.Messages()) std::cerr << w << "\n";
+    return Finish(r, o.output);
+}
+
+int RunText(const std::vector<std::string>& args) {
+    Options o;
+    std::string err =
+        Parse(args, {"--lines", "--spacing", "--wrap"}, {"--no-separator", "--full-width"}, o);
+    if (!err.empty()) return CliCommand::UsageError(err);
+    TateTextDialogValues v;
+    int wrap = 0;
+    bool ok = IntOption(o, "--lines", 1, 399, v.lineCount, err) &&
+              IntOption(o, "--spacing", 0, 15, v.space, err) &&
+              IntOption(o, "--wrap", 0, 100000, wrap, err);
+    if (!ok) return CliCommand::UsageError(err);
+    v.dan = !o.Flag("--no-separator");
+    v.zero = o.Flag("--full-width");
+
+    std::string bytes;
+    if (!ReadFile(o.input, bytes)) return 1;
+    TateEngine::Result r = TateEngine::Run(SourceOf(bytes, wrap),
+                                           TateSettingsReader::FromTextDialog(v), TateMethod::Text);
+    return Finish(r, o.output);
+}
+
+const CliCommand::Registrar tateHtmlCommand("tate-html", kHtmlUsage, RunHtml);
+const CliCommand::Registrar tateTextCommand("tate-text", kTextUsage, RunText);
+
+}  // namespace
