@@ -1,0 +1,203 @@
+#include "controls/TVerticalPainter.h"
+
+#include <QGlyphRun>
+#include <QTextBlock>
+#include <QVarLengthArray>
+#include <cmath>
+
+namespace {
+
+bool Underlined(const QTextCharFormat& f) {
+    return f.fontUnderline() || f.underlineStyle() != QTextCharFormat::NoUnderline;
+}
+
+// Sideways shift of characters raised or lowered from the baseline: up becomes right.
+qreal BaselineShift(const QTextCharFormat& f, qreal em) {
+    qreal shift = f.baselineOffset() / 100.0 * em;
+    if (f.verticalAlignment() == QTextCharFormat::AlignSuperScript) shift += em * 0.33;
+    if (f.verticalAlignment() == QTextCharFormat::AlignSubScript) shift -= em * 0.33;
+    return shift;
+}
+
+}  // namespace
+
+void TVerticalPainter::PaintRange(QPainter& painter, TVerticalLayout& layout, int first, int last,
+                                  QPointF topRight, const TVerticalPaintOptions& options) {
+    if (first > last) return;
+    const TVerticalLayout::ColumnRef a = layout.Column(first, true);
+    if (!a.valid()) return;
+    for (int g = first; g <= last; ++g) {
+        const TVerticalLayout::ColumnRef c = layout.Column(g, true);
+        if (!c.valid() || c.global != g) break;
+        PaintColumn(painter, layout, c.block, c.column, topRight.x() - (c.offset - a.offset),
+                    topRight.y(), options);
+    }
+}
+
+void TVerticalPainter::PaintUntil(QPainter& painter, TVerticalLayout& layout,
+                                  TVerticalLayout::ColumnRef first, qreal leftLimit,
+                                  QPointF topRight, const TVerticalPaintOptions& options) {
+    if (!first.valid()) return;
+    int block = first.block;
+    int column = first.column;
+    qreal right = topRight.x();
+    while (block < layout.BlockCount() && right > leftLimit) {
+        const TVerticalParagraph& p = layout.Paragraph(block);
+        if (column >= static_cast<int>(p.columns.size())) {
+            // The space after this paragraph and before the next.
+            right -= p.width - (p.columns.back().offset + p.columns.back().width);
+            ++block;
+            column = 0;
+            if (block < layout.BlockCount()) right -= layout.Paragraph(block).spaceBefore;
+            continue;
+        }
+        const TVerticalColumn& col = p.columns[static_cast<size_t>(column)];
+        PaintColumn(painter, layout, block, column, right, topRight.y(), options);
+        right -= col.width;
+        ++column;
+    }
+}
+
+void TVerticalPainter::PaintColumn(QPainter& painter, TVerticalLayout& layout, int block,
+                                   int column, qreal right, qreal top,
+                                   const TVerticalPaintOptions& options) {
+    const TVerticalParagraph& p = layout.Paragraph(block);
+    const TVerticalColumn& col = p.columns[static_cast<size_t>(column)];
+    const TShapedParagraph& s = p.shaped;
+    TVerticalFontCache& fonts = layout.Fonts();
+    const QTextBlock b = layout.Document()->findBlockByNumber(block);
+    const int blockPos = b.position();
+    const qreal left = right - col.width;
+    const qreal axis = right - col.width / 2;
+
+    // Paragraph background over the whole column.
+    const QTextBlockFormat bf = b.blockFormat();
+    if (bf.background().style() != Qt::NoBrush)
+        painter.fillRect(QRectF(left, top, col.width, layout.ColumnHeight()), bf.background());
+
+    const int selA = std::min(options.selectionStart, options.selectionEnd);
+    const int selB = std::max(options.selectionStart, options.selectionEnd);
+    const bool hasSel = selA >= 0 && selA != selB;
+    auto selected = [&](int textIndex) {
+        if (!hasSel) return false;
+        const int pos = blockPos + s.BlockPos(textIndex);
+        return pos >= selA && pos < selB &&
+               !(s.preeditStart >= 0 && textIndex >= s.preeditStart &&
+                 textIndex < s.preeditStart + s.preeditLength);
+    };
+
+    // Backgrounds: character backgrounds, then the selection.
+    qreal y = top + col.top;
+    for (int k = col.firstCluster; k < col.endCluster; ++k) {
+        const TVerticalCluster& cl = s.clusters[static_cast<size_t>(k)];
+        const QTextCharFormat& f = s.runs[static_cast<size_t>(cl.run)].format;
+        if (f.background().style() != Qt::NoBrush)
+            painter.fillRect(QRectF(left, y, col.width, cl.advance), f.background());
+        if (selected(cl.start))
+            painter.fillRect(QRectF(left, y, col.width, cl.advance), options.highlight);
+        y += cl.advance;
+    }
+    // A selected paragraph end shows as a short mark after the last character.
+    const bool lastColumn = column + 1 == static_cast<int>(p.columns.size());
+    if (lastColumn && hasSel && b.next().isValid()) {
+        const int endPos = blockPos + b.length() - 1;
+        if (endPos >= selA && endPos < selB)
+            painter.fillRect(QRectF(left, y, col.width, col.width / 3), options.highlight);
+    }
+
+    // Bullet above the first column.
+    if (column == 0 && !p.bullet.isEmpty() && p.bulletFont >= 0) {
+        const TVerticalFontCache::Font& bfnt = fonts.At(p.bulletFont);
+        QFont qf(bfnt.family);
+        qf.setPixelSize(std::max(1, static_cast<int>(std::lround(bfnt.pixelSize * 0.6))));
+        painter.save();
+        painter.setFont(qf);
+        painter.setPen(options.text);
+        const qreal size = bfnt.pixelSize;
+        painter.drawText(QRectF(axis - size / 2, top + col.top - size * 1.2, size, size),
+                         Qt::AlignCenter, p.bullet);
+        painter.restore();
+    }
+
+    // Glyphs, in stretches of one run, one orientation and one selection state.
+    y = top + col.top;
+    int k = col.firstCluster;
+    QVarLengthArray<quint32, 64> indexes;
+    QVarLengthArray<QPointF, 64> positions;
+    while (k < col.endCluster) {
+        const TVerticalCluster& c0 = s.clusters[static_cast<size_t>(k)];
+        const int run = c0.run;
+        const bool rotated = c0.rotated;
+        const bool sel = selected(c0.start);
+        const TVerticalRun& r = s.runs[static_cast<size_t>(run)];
+        const TVerticalFontCache::Font& font = fonts.At(r.font);
+        const qreal em = font.pixelSize;
+        const qreal shift = BaselineShift(r.format, em);
+        const qreal y0 = y;
+        indexes.clear();
+        positions.clear();
+        // Turned glyphs are placed in the turned frame: x along the column from y0, y off the
+        // baseline, which sits so that the em box is centred on the column's axis.
+        int j = k;
+        for (; j < col.endCluster; ++j) {
+            const TVerticalCluster& cl = s.clusters[static_cast<size_t>(j)];
+            if (cl.run != run || cl.rotated != rotated || selected(cl.start) != sel) break;
+            for (int g = cl.firstGlyph; g < cl.firstGlyph + cl.glyphCount; ++g) {
+                const TVerticalGlyph& gl = s.glyphs[static_cast<size_t>(g)];
+                indexes.append(gl.index);
+                if (rotated)
+                    positions.append(QPointF(y - y0 + gl.x, gl.y));
+                else
+                    positions.append(QPointF(axis + shift + gl.x, y + gl.y));
+            }
+            y += cl.advance;
+        }
+        QColor color = options.text;
+        if (r.format.foreground().style() != Qt::NoBrush) color = r.format.foreground().color();
+        if (sel) color = options.highlightedText;
+
+        if (!indexes.isEmpty()) {
+            QGlyphRun run;
+            run.setRawFont(font.raw);
+            run.setGlyphIndexes(QList<quint32>(indexes.begin(), indexes.end()));
+            run.setPositions(QList<QPointF>(positions.begin(), positions.end()));
+            painter.save();
+            painter.setPen(color);
+            if (rotated) {
+                const qreal baseline = axis + shift - (font.ascent - font.descent) / 2;
+                painter.translate(baseline, y0);
+                painter.rotate(90);
+                if (font.syntheticItalic)
+                    painter.setTransform(QTransform(1, 0, -0.2, 1, 0, 0), true);
+            } else if (font.syntheticItalic) {
+                painter.translate(axis, 0);
+                painter.setTransform(QTransform(1, -0.2, 0, 1, 0, 0), true);
+                painter.translate(-axis, 0);
+            }
+            painter.drawGlyphRun(QPointF(0, 0), run);
+            if (font.syntheticBold) {
+                const qreal d = std::max<qreal>(0.6, em / 28);
+                painter.drawGlyphRun(rotated ? QPointF(0, -d) : QPointF(d, 0), run);
+            }
+            painter.restore();
+        }
+
+        // Lines: underline on the right of the characters, strike-out through their middle,
+        // and the composition marked like an underline.
+        const qreal thick = std::max<qreal>(1, std::round(em / 16));
+        if (Underlined(r.format) || r.preedit) {
+            QColor lc =
+                r.format.underlineColor().isValid() && !sel ? r.format.underlineColor() : color;
+            const qreal x = std::min(right - thick / 2, axis + shift + em / 2 + thick);
+            QPen pen(lc, thick);
+            if (r.preedit && !Underlined(r.format)) pen.setStyle(Qt::DashLine);
+            painter.setPen(pen);
+            painter.drawLine(QPointF(x, y0), QPointF(x, y));
+        }
+        if (r.format.fontStrikeOut()) {
+            painter.setPen(QPen(color, thick));
+            painter.drawLine(QPointF(axis + shift, y0), QPointF(axis + shift, y));
+        }
+        k = j;
+    }
+}

@@ -1,0 +1,224 @@
+#include "controls/TVerticalShaper.h"
+
+#include <hb.h>
+
+#include <QTextDocument>
+
+#include "controls/TVerticalFontCache.h"
+#include "controls/VerticalTextRules.h"
+
+using VerticalTextRules::Orientation;
+
+namespace {
+
+constexpr char16_t kTab = 0x0009;
+constexpr char16_t kLineSeparator = 0x2028;
+constexpr char16_t kObject = 0xFFFC;
+
+char32_t CodePointAt(const QString& text, int i, int* len) {
+    const QChar c = text.at(i);
+    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+        *len = 2;
+        return QChar::surrogateToUcs4(c, text.at(i + 1));
+    }
+    *len = 1;
+    return c.unicode();
+}
+
+}  // namespace
+
+// A stretch of the text with one character format.
+struct TVerticalShaper::Span {
+    int start;
+    int end;
+    QTextCharFormat format;
+    bool preedit;
+};
+
+TVerticalShaper::TVerticalShaper(TVerticalFontCache& fonts)
+    : m_fonts(fonts), m_buffer(hb_buffer_create()) {}
+
+TVerticalShaper::~TVerticalShaper() {
+    hb_buffer_destroy(m_buffer);
+}
+
+TShapedParagraph TVerticalShaper::Shape(const QTextBlock& block, const QFont& defaultFont,
+                                        const Preedit& preedit) const {
+    TShapedParagraph out;
+    const QString blockText = block.text();
+    const int blockStart = block.position();
+
+    // Spans of one format, the composition inserted with the format before it.
+    std::vector<Span> spans;
+    for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment frag = it.fragment();
+        if (!frag.isValid()) continue;
+        spans.push_back({frag.position() - blockStart, frag.position() - blockStart + frag.length(),
+                         frag.charFormat(), false});
+    }
+    QTextCharFormat emptyFormat = block.charFormat();
+    if (preedit.position >= 0 && !preedit.text.isEmpty()) {
+        const int p = std::min<int>(preedit.position, static_cast<int>(blockText.size()));
+        out.text = blockText.left(p) + preedit.text + blockText.mid(p);
+        out.preeditStart = p;
+        out.preeditLength = static_cast<int>(preedit.text.size());
+        const int n = out.preeditLength;
+        std::vector<Span> shifted;
+        QTextCharFormat at = emptyFormat;
+        for (const Span& s : spans) {
+            if (s.start < p && s.end >= p) at = s.format;
+            if (s.end <= p) {
+                shifted.push_back(s);
+            } else if (s.start >= p) {
+                shifted.push_back({s.start + n, s.end + n, s.format, false});
+            } else {
+                shifted.push_back({s.start, p, s.format, false});
+                shifted.push_back({p + n, s.end + n, s.format, false});
+            }
+        }
+        if (p == 0 && !spans.empty()) at = spans.front().format;
+        shifted.push_back({p, p + n, at, true});
+        std::sort(shifted.begin(), shifted.end(),
+                  [](const Span& a, const Span& b) { return a.start < b.start; });
+        spans.swap(shifted);
+    } else {
+        out.text = blockText;
+    }
+    out.breaks = VerticalTextRules::BreakOpportunities(out.text);
+
+    const QString& text = out.text;
+    out.clusters.reserve(static_cast<size_t>(text.size()));
+    out.glyphs.reserve(static_cast<size_t>(text.size()));
+    for (const Span& span : spans) {
+        if (span.end <= span.start) continue;
+        const int baseFont = m_fonts.FontFor(span.format, defaultFont);
+        // Cut the span into segments of one font and one orientation.
+        int segStart = span.start;
+        int segFont = -1;
+        bool segRotated = false;
+        auto flush = [&](int end) {
+            if (segFont >= 0 && end > segStart) {
+                const int run = static_cast<int>(out.runs.size());
+                out.runs.push_back({segFont, span.format, span.preedit});
+                ShapeSegment(out, run, segStart, end, segRotated);
+            }
+            segStart = end;
+            segFont = -1;
+        };
+        for (int i = span.start; i < span.end;) {
+            int len = 1;
+            const char32_t c = CodePointAt(text, i, &len);
+            if (c == kTab || c == kLineSeparator || c == kObject || c == 0x2029) {
+                flush(i);
+                // A cluster of its own, drawn as nothing.
+                const int run = static_cast<int>(out.runs.size());
+                out.runs.push_back({baseFont, span.format, span.preedit});
+                TVerticalCluster cl;
+                cl.start = i;
+                cl.length = len;
+                cl.run = run;
+                cl.firstGlyph = static_cast<int>(out.glyphs.size());
+                const qreal em = m_fonts.At(baseFont).pixelSize;
+                cl.tab = c == kTab;
+                cl.lineBreak = c == kLineSeparator || c == 0x2029;
+                cl.advance = static_cast<float>(cl.tab ? em * 2 : (cl.lineBreak ? 0 : em));
+                out.clusters.push_back(cl);
+                i += len;
+                segStart = i;
+                continue;
+            }
+            const bool rotated = VerticalTextRules::OrientationOf(c) == Orientation::Rotated;
+            int font = baseFont;
+            // Combining marks and joiners stay with the character before them.
+            const bool joins = (c >= 0x0300 && c <= 0x036F) || (c >= 0x3099 && c <= 0x309A) ||
+                               c == 0x200D || (c >= 0xFE00 && c <= 0xFE0F) ||
+                               (c >= 0xE0100 && c <= 0xE01EF);
+            if (joins && segFont >= 0) {
+                i += len;
+                continue;
+            }
+            font = m_fonts.FontWithCharacter(baseFont, c);
+            if (segFont >= 0 && (font != segFont || rotated != segRotated)) flush(i);
+            if (segFont < 0) {
+                segFont = font;
+                segRotated = rotated;
+                segStart = i;
+            }
+            i += len;
+        }
+        flush(span.end);
+    }
+    return out;
+}
+
+void TVerticalShaper::ShapeSegment(TShapedParagraph& out, int run, int start, int end,
+                                   bool rotated) const {
+    const TVerticalFontCache::Font& font = m_fonts.At(out.runs[static_cast<size_t>(run)].font);
+    hb_buffer_t* buf = m_buffer;
+    hb_buffer_clear_contents(buf);
+    hb_buffer_add_utf16(buf, reinterpret_cast<const uint16_t*>(out.text.utf16()),
+                        static_cast<int>(out.text.size()), static_cast<unsigned>(start),
+                        end - start);
+    hb_buffer_set_direction(buf, rotated ? HB_DIRECTION_LTR : HB_DIRECTION_TTB);
+    static const hb_language_t ja = hb_language_from_string("ja", -1);
+    hb_buffer_set_language(buf, ja);
+    hb_buffer_guess_segment_properties(buf);
+    hb_shape(font.hb, buf, nullptr, 0);
+
+    unsigned count = 0;
+    const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buf, &count);
+    const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(buf, &count);
+    constexpr float kUnit = 1.0f / 64.0f;
+
+    unsigned i = 0;
+    while (i < count) {
+        const unsigned cluster = info[i].cluster;
+        unsigned j = i;
+        while (j < count && info[j].cluster == cluster) ++j;
+        const int clStart = static_cast<int>(cluster);
+        const int clEnd = j < count ? static_cast<int>(info[j].cluster) : end;
+
+        TVerticalCluster cl;
+        cl.start = clStart;
+        cl.length = std::max(1, clEnd - clStart);
+        cl.run = run;
+        cl.firstGlyph = static_cast<int>(out.glyphs.size());
+        cl.glyphCount = static_cast<int>(j - i);
+        cl.rotated = rotated;
+
+        // A character that turns in vertical writing but for which the font has no vertical
+        // form is drawn turned, like Latin.
+        bool turnAlone = false;
+        if (!rotated && j - i == 1) {
+            int len = 1;
+            const char32_t c = CodePointAt(out.text, clStart, &len);
+            if (VerticalTextRules::OrientationOf(c) == Orientation::TransformedRotated) {
+                hb_codepoint_t nominal = 0;
+                if (hb_font_get_nominal_glyph(font.hb, c, &nominal) && nominal == info[i].codepoint)
+                    turnAlone = true;
+            }
+        }
+
+        float pen = 0;
+        if (turnAlone) {
+            cl.rotated = true;
+            out.glyphs.push_back({info[i].codepoint, 0, 0});
+            pen = hb_font_get_glyph_h_advance(font.hb, info[i].codepoint) * kUnit;
+        } else if (rotated) {
+            for (unsigned k = i; k < j; ++k) {
+                out.glyphs.push_back(
+                    {info[k].codepoint, pen + pos[k].x_offset * kUnit, -pos[k].y_offset * kUnit});
+                pen += pos[k].x_advance * kUnit;
+            }
+        } else {
+            for (unsigned k = i; k < j; ++k) {
+                out.glyphs.push_back(
+                    {info[k].codepoint, pos[k].x_offset * kUnit, pen - pos[k].y_offset * kUnit});
+                pen -= pos[k].y_advance * kUnit;
+            }
+        }
+        cl.advance = pen;
+        out.clusters.push_back(cl);
+        i = j;
+    }
+}

@@ -1,0 +1,135 @@
+#pragma once
+// The vertical view of a QTextDocument: columns top to bottom, the first column on the right,
+// wrapped at the view's height. It has its own caret and selection (a QTextCursor), keys,
+// mouse, wheel and input-method composition, and scrolls horizontally, starting at its right
+// end. The document is not owned; several views may show one document.
+//
+// Display lines are columns: line n is the n-th column counted from the document's start.
+// All positions are QTextDocument positions.
+
+#include <QAbstractScrollArea>
+#include <QBasicTimer>
+#include <QPointer>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "controls/TVerticalLayout.h"
+#include "controls/TVerticalPainter.h"
+
+class TVerticalView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit TVerticalView(QWidget* parent = nullptr);
+    ~TVerticalView() override;
+
+    void SetDocument(QTextDocument* document);
+    QTextDocument* Document() const { return m_doc; }
+    TVerticalLayout* Layout() const { return m_layout; }
+
+    QTextCursor TextCursor() const { return m_cursor; }
+    void SetTextCursor(const QTextCursor& cursor);
+    // Moves the caret (and the selection's moving end with `mode` KeepAnchor).
+    void SetPosition(int position, QTextCursor::MoveMode mode = QTextCursor::MoveAnchor);
+
+    bool OverwriteMode() const { return m_overwrite; }
+    void SetOverwriteMode(bool on);
+    bool IsReadOnly() const { return m_readOnly; }
+    void SetReadOnly(bool on) { m_readOnly = on; }
+    // Keeps the selection drawn while the view has no focus.
+    void SetHideSelection(bool hide);
+
+    // Display lines (columns).
+    int LineCount();
+    int LineOfPosition(int position);
+    int LineStart(int line);
+    int FirstVisibleLine();
+    void ScrollByLines(int lines);
+    void ScrollToLine(int line);
+
+    // Rectangle of the caret (a bar across its column) in viewport coordinates, and the
+    // position under a viewport point.
+    QRect CaretRect();
+    QRect PositionRect(int position, bool atColumnEnd = false);
+    int HitTest(const QPoint& viewportPoint, bool* atColumnEnd = nullptr);
+    void EnsureCaretVisible();
+
+    // Edits and clipboard.
+    void Copy();
+    void Cut();
+    void Paste();
+    void SelectAll();
+
+    // Draws the columns that the viewport shows into `painter` (for pictures of the view).
+    void Render(QPainter& painter);
+
+    static constexpr int kSelectionBar = 12;  // margin above the columns that selects columns
+    static constexpr int kPadding = 6;
+
+signals:
+    void CursorPositionChanged();
+    void SelectionChanged();
+    void OverwriteModeChanged(bool on);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    // Geometry: viewport x of the right edge of the column at layout offset o.
+    qreal XOf(qreal offset) const;
+    qreal TextTop() const { return kSelectionBar + kPadding; }
+    qreal MaxOffset();
+    void SetOffset(qreal offset);
+    void UpdateColumnHeight();
+    void UpdateScrollBars();
+    void OnLayoutChanged(int firstBlock, int lastBlock);
+    void OnIdleLayout();
+    template <class F>
+    void KeepingFirstColumn(F&& f);
+    void CursorMoved(bool keepPreferredY = false);
+    void RestartBlink();
+    void UpdatePreedit();
+
+    // Input (TVerticalViewInput.cpp).
+    bool HandleMoveKey(QKeyEvent* event);
+    bool HandleEditKey(QKeyEvent* event);
+    void MoveToColumn(int global, QTextCursor::MoveMode mode);
+    void InsertTyped(const QString& text);
+    TVerticalLayout::ColumnRef CaretColumn();
+    TVerticalLayout::ColumnRef ColumnAtX(qreal viewportX);
+    void SelectColumnsTo(const TVerticalLayout::ColumnRef& column);
+
+    QPointer<QTextDocument> m_doc;
+    TVerticalLayout* m_layout = nullptr;
+    QTextCursor m_cursor;
+    bool m_atColumnEnd = false;  // the caret shows at the end of a column, not the next start
+    qreal m_preferredY = -1;     // kept while moving across columns
+    qreal m_offset = 0;          // layout offset at the viewport's right text edge
+    bool m_settingBars = false;
+    bool m_overwrite = false;
+    bool m_readOnly = false;
+    bool m_hideSelection = true;
+    bool m_caretOn = true;
+    QString m_preedit;
+    int m_preeditCursor = 0;
+    // Mouse selection.
+    bool m_dragging = false;
+    bool m_columnDrag = false;
+    int m_columnDragAnchor = 0;  // first position of the column the drag began in
+    int m_columnDragAnchorEnd = 0;
+    QBasicTimer m_blink;
+    QBasicTimer m_idle;
+};

@@ -1,0 +1,121 @@
+// Shaping for vertical writing: the font's vertical forms, turned Latin, font fallback.
+
+#include <gtest/gtest.h>
+
+#include <QRawFont>
+#include <QTextBlock>
+
+#include "VerticalTestSupport.h"
+#include "controls/TVerticalFontCache.h"
+#include "controls/TVerticalShaper.h"
+
+namespace {
+
+struct GlyphCase {
+    const char* name;
+    const char* ch;
+    bool verticalForm;  // IPAGothic has a vertical alternate for it
+    bool rotated;       // drawn a quarter turn
+};
+
+const GlyphCase kGlyphs[] = {
+    {"corner_bracket", "「", true, false},
+    {"closing_corner_bracket", "」", true, false},
+    {"ideographic_comma", "、", true, false},
+    {"ideographic_full_stop", "。", true, false},
+    {"long_vowel", "ー", true, false},
+    {"paren", "（", true, false},
+    {"small_tsu", "っ", true, false},
+    {"kanji", "漢", false, false},
+    {"hiragana", "あ", false, false},
+    {"latin", "A", false, true},
+    {"digit", "1", false, true},
+    {"halfwidth_katakana", "ｶ", false, true},
+};
+
+class VerticalGlyphTest : public ::testing::TestWithParam<GlyphCase> {};
+
+TEST_P(VerticalGlyphTest, UsesVerticalFormsAndTurnsLatin) {
+    const GlyphCase& c = GetParam();
+    auto doc = vtest::MakeDocument(QString::fromUtf8(c.ch));
+    TVerticalFontCache fonts;
+    TVerticalShaper shaper(fonts);
+    const TShapedParagraph p = shaper.Shape(doc->begin(), doc->defaultFont());
+    ASSERT_EQ(p.clusters.size(), 1u);
+    ASSERT_EQ(p.clusters[0].glyphCount, 1);
+    const TVerticalFontCache::Font& font = fonts.At(p.runs[0].font);
+    EXPECT_EQ(font.family, QStringLiteral("IPAGothic"));
+    // The glyph a horizontal line would use.
+    const QList<quint32> horizontal = font.raw.glyphIndexesForString(QString::fromUtf8(c.ch));
+    ASSERT_EQ(horizontal.size(), 1);
+    const quint32 vertical = p.glyphs[0].index;
+    EXPECT_EQ(vertical != horizontal[0], c.verticalForm);
+    EXPECT_EQ(p.clusters[0].rotated, c.rotated);
+    EXPECT_GT(p.clusters[0].advance, 0);
+    if (!c.rotated) {
+        // A full-width character advances one em down the column.
+        EXPECT_NEAR(p.clusters[0].advance, vtest::kEm, 0.5);
+    } else {
+        // A turned half-width character takes about half an em.
+        EXPECT_LT(p.clusters[0].advance, vtest::kEm * 0.75);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(IPAGothic, VerticalGlyphTest, ::testing::ValuesIn(kGlyphs),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct FamilyCase {
+    const char* name;
+    const char* family;
+    const char* expected;
+};
+
+const FamilyCase kFamilies[] = {
+    {"ms_gothic", "ＭＳ ゴシック", "IPAGothic"}, {"ms_pgothic", "ＭＳ Ｐゴシック", "IPAPGothic"},
+    {"ms_mincho", "ＭＳ 明朝", "IPAMincho"},     {"ms_pmincho", "ＭＳ Ｐ明朝", "IPAPMincho"},
+    {"installed", "IPAMincho", "IPAMincho"},     {"unknown", "No Such Font 123", "IPAGothic"},
+};
+
+class FamilyTest : public ::testing::TestWithParam<FamilyCase> {};
+
+TEST_P(FamilyTest, MissingJapaneseFontsFallBack) {
+    EXPECT_EQ(TVerticalFontCache::ResolveFamily(QString::fromUtf8(GetParam().family)),
+              QString::fromUtf8(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, FamilyTest, ::testing::ValuesIn(kFamilies),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(VerticalShaper, KanjiInALatinFontFallsBackPerCharacter) {
+    auto doc = vtest::MakeDocument(QStringLiteral("A漢"));
+    QFont latin(QStringLiteral("DejaVu Sans"));
+    latin.setPixelSize(vtest::kEm);
+    doc->setDefaultFont(latin);
+    TVerticalFontCache fonts;
+    TVerticalShaper shaper(fonts);
+    const TShapedParagraph p = shaper.Shape(doc->begin(), doc->defaultFont());
+    ASSERT_EQ(p.clusters.size(), 2u);
+    const auto& kanjiFont = fonts.At(p.runs[static_cast<size_t>(p.clusters[1].run)].font);
+    EXPECT_TRUE(kanjiFont.raw.supportsCharacter(QChar(0x6F22)));
+    EXPECT_NE(p.glyphs[static_cast<size_t>(p.clusters[1].firstGlyph)].index, 0u);
+}
+
+TEST(VerticalShaper, CompositionIsShapedInline) {
+    auto doc = vtest::MakeDocument(QStringLiteral("あい"));
+    TVerticalFontCache fonts;
+    TVerticalShaper shaper(fonts);
+    TVerticalPreedit pre;
+    pre.position = 1;
+    pre.text = QStringLiteral("かな");
+    const TShapedParagraph p = shaper.Shape(doc->begin(), doc->defaultFont(), pre);
+    EXPECT_EQ(p.text, QStringLiteral("あかない"));
+    ASSERT_EQ(p.clusters.size(), 4u);
+    EXPECT_TRUE(p.runs[static_cast<size_t>(p.clusters[1].run)].preedit);
+    EXPECT_FALSE(p.runs[static_cast<size_t>(p.clusters[3].run)].preedit);
+    // Positions of the paragraph around the composition.
+    EXPECT_EQ(p.BlockPos(3), 1);
+    EXPECT_EQ(p.TextIndex(1), 1);
+    EXPECT_EQ(p.TextIndex(2), 4);
+}
+
+}  // namespace
