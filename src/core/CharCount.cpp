@@ -3,16 +3,18 @@
 #include "core/ShiftJis.h"
 
 std::size_t CharCount::Count(std::string_view s) {
+    const auto isLineEnd = [](char c) { return c == '\r' || c == '\n'; };
+    const std::size_t n = s.size();
     std::size_t count = 0;
-    bool expectTrail = false;  // the previous counted byte was a lead byte
-    for (const char c : s) {
-        if (c == '\r' || c == '\n') continue;
-        if (expectTrail) {
-            expectTrail = false;  // second byte of a character already counted
-            continue;
-        }
+    std::size_t i = 0;
+    while (i < n) {
+        const char c = s[i++];
+        if (isLineEnd(c)) continue;
         ++count;
-        expectTrail = ShiftJis::IsLeadByte(c);
+        if (!ShiftJis::IsLeadByte(c)) continue;
+        // The second byte of the character is the next byte that is not a line end.
+        while (i < n && isLineEnd(s[i])) ++i;
+        ++i;
     }
     return count;
 }

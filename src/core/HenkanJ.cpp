@@ -142,9 +142,6 @@ struct Bytes2 {
     u8 n = 0;
     u8 b[2] = {0, 0};
 };
-constexpr Bytes2 Two(u16 code) {
-    return {2, {static_cast<u8>(code >> 8), static_cast<u8>(code)}};
-}
 
 // How HanToZen treats one byte.
 enum : u8 { kCopy, kLead, kSymbol, kLatin, kKana };
@@ -190,9 +187,15 @@ static_assert(kWide.full['a'] == 0x8281 && kWide.full['Z'] == 0x8279);      // ï
 // Full-width kana to half-width and the symbol pairs backwards, arranged by lead byte and trail
 // byte, so that ZenToHan needs one look-up per two-byte character. Row 0 serves every lead byte
 // other than 0x81, 0x82 and 0x83 (nothing to convert); rows 1-3 are those three.
+struct NarrowStep {
+    u8 len = 2;        // output bytes
+    u8 keepMask = 0;   // 0xFF: the character is written as it came
+    u8 b[2] = {0, 0};  // the replacement (zero when kept)
+};
 struct NarrowTables {
     u8 rowOfLead[256] = {};
     Bytes2 byLead[4][256] = {};
+    NarrowStep step[4][256] = {};  // byLead in the form the conversion loop uses
 };
 
 constexpr NarrowTables BuildNarrowTables() {
@@ -228,6 +231,13 @@ constexpr NarrowTables BuildNarrowTables() {
     }
     for (const SymbolPair& p : kSymbols)
         t.byLead[(p.full >> 8) - 0x80][p.full & 0xFF] = {1, {p.half, 0}};
+    for (unsigned row = 0; row < 4; ++row) {
+        for (unsigned trail = 0; trail < 256; ++trail) {
+            const Bytes2& r = t.byLead[row][trail];
+            t.step[row][trail] =
+                r.n == 0 ? NarrowStep{2, 0xFF, {0, 0}} : NarrowStep{r.n, 0, {r.b[0], r.b[1]}};
+        }
+    }
     return t;
 }
 constexpr NarrowTables kNarrow = BuildNarrowTables();
@@ -331,7 +341,12 @@ std::string ToWide(std::string_view s, const WideSteps& steps) {
         const WideStep& st = steps.step[c][steps.markOf[At(s, i + 1)]];
         std::memcpy(o, st.out, 4);
         o += st.len;
-        i += st.used;
+        // A taken mark is rare: a predicted branch keeps the next byte's load off the chain of
+        // dependent loads that "i += st.used" would make.
+        if (__builtin_expect(st.used == 2, 0))
+            i += 2;
+        else
+            ++i;
     }
     if (i < n) {  // the last byte, with nothing after it (a cut lead byte is copied alone)
         const WideStep& st = steps.step[At(s, i)][kNoMark];
@@ -382,12 +397,12 @@ std::string ZenToHan(std::string_view s) {
             continue;
         }
         const u8 trail = At(s, i + 1);
-        const Bytes2& r = kNarrow.byLead[kNarrow.rowOfLead[c]][trail];
-        // Written without branches: both bytes are stored, the pointer moves by the length.
-        const bool keep = r.n == 0;
-        o[0] = static_cast<char>(keep ? c : r.b[0]);
-        o[1] = static_cast<char>(keep ? trail : r.b[1]);
-        o += keep ? 2 : r.n;
+        const NarrowStep& st = kNarrow.step[kNarrow.rowOfLead[c]][trail];
+        // No branch on the kind of character: both bytes are stored, the pointer moves by the
+        // length (hiragana and kanji alternate too irregularly for a branch to be predicted).
+        o[0] = static_cast<char>((c & st.keepMask) | st.b[0]);
+        o[1] = static_cast<char>((trail & st.keepMask) | st.b[1]);
+        o += st.len;
         i += 2;
     }
     if (i < n) *o++ = s[i];  // a last single byte or a cut lead byte
