@@ -15,6 +15,9 @@ TColorLookupComboBox::TColorLookupComboBox(QWidget* parent)
     : QComboBox(parent), delegate_(new TColorSwatchDelegate(this)) {
     setEditable(false);
     setItemDelegate(delegate_);
+    // A plain drop-down list, so that the number of visible entries (maxVisibleItems) holds in
+    // every style, also in those that would show a menu-like popup as tall as the screen.
+    setStyleSheet("QComboBox { combobox-popup: 0; }");
     setFixedWidth(kInitialWidth);
     model_.onEntriesChanged = [this] { SyncItems(); };
     connect(this, &QComboBox::activated, this, &TColorLookupComboBox::OnActivated);
