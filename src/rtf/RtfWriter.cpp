@@ -1,0 +1,391 @@
+#include "rtf/RtfWriter.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextList>
+#include <cmath>
+#include <map>
+#include <vector>
+
+#include "core/Cp932.h"
+#include "rtf/TextProperties.h"
+
+namespace {
+
+constexpr int kShiftJisCharset = 128;
+
+// The attributes the writer keeps of a run.
+struct RunFormat {
+    int font = 0;
+    int halfPoints = 21;
+    int colour = 0;
+    bool bold = false, italic = false, underline = false, strike = false;
+    int vertAlign = 0;  // 0 normal, 1 super, 2 sub
+    int upDown = 0;     // half-points
+};
+
+struct ParaFormat {
+    int align = 0;                                         // 0 left, 1 centre, 2 right, 3 justify
+    int firstIndent = 0, leftIndent = 0, rightIndent = 0;  // twips
+    bool bullet = false;
+    bool operator==(const ParaFormat& o) const {
+        return align == o.align && firstIndent == o.firstIndent && leftIndent == o.leftIndent &&
+               rightIndent == o.rightIndent && bullet == o.bullet;
+    }
+};
+
+struct Piece {
+    QString text;
+    QTextCharFormat format;
+};
+
+struct Paragraph {
+    ParaFormat para;
+    QTextCharFormat blockFormat;  // for an empty paragraph
+    std::vector<Piece> pieces;
+};
+
+void AppendHex(std::string& out, unsigned char b) {
+    static const char digits[] = "0123456789abcdef";
+    out += "\\'";
+    out += digits[b >> 4];
+    out += digits[b & 0xF];
+}
+
+// Shift-JIS bytes: every byte from 0x80 up, and \ { } (a trail byte may be 0x5C, 0x7B, 0x7D),
+// as \'hh; others as they are.
+void AppendSjisBytes(std::string& out, const std::string& bytes, bool escapeSemicolon = false) {
+    for (char ch : bytes) {
+        const unsigned char b = static_cast<unsigned char>(ch);
+        if (b >= 0x80 || b == '\\' || b == '{' || b == '}' || b < 0x20 ||
+            (escapeSemicolon && b == ';'))
+            AppendHex(out, b);
+        else
+            out += ch;
+    }
+}
+
+bool HasNonAscii(const QString& s) {
+    for (QChar c : s)
+        if (c.unicode() >= 0x80) return true;
+    return false;
+}
+
+int ToTwips(qreal points) {
+    return static_cast<int>(std::lround(points * 20.0));
+}
+
+class Writer {
+public:
+    explicit Writer(const QTextDocument& doc) : doc_(doc) {}
+
+    std::string Run(int from, int to) {
+        Collect(from, to);
+        std::string body;
+        body.reserve(std::size_t(std::max(0, to - from)) * 6 + 256);
+        WriteBody(body);
+
+        std::string out;
+        out.reserve(body.size() + 512);
+        out += "{\\rtf1\\ansi\\ansicpg932\\deff0{\\fonttbl";
+        for (std::size_t i = 0; i < fonts_.size(); ++i) {
+            out += "{\\f" + std::to_string(i) + "\\fnil\\fcharset" +
+                   std::to_string(fonts_[i].second) + " ";
+            AppendSjisBytes(out, Cp932::ToSjis(fonts_[i].first.toStdString()), true);
+            out += ";}";
+        }
+        out += "}\r\n{\\colortbl";
+        for (const QColor& c : colours_) {
+            out += "\\red" + std::to_string(c.red()) + "\\green" + std::to_string(c.green()) +
+                   "\\blue" + std::to_string(c.blue()) + ";";
+        }
+        out += "}\r\n{\\*\\generator Orimaki;}\r\n\\viewkind4\\uc1\r\n\\deflang1041";
+        out += body;
+        out += "\\par }";
+        return out;
+    }
+
+private:
+    void Collect(int from, int to) {
+        colours_.push_back(QColor(0, 0, 0));
+        QTextBlock first = doc_.findBlock(from);
+        QTextBlock last = doc_.findBlock(std::max(from, to));
+        if (!last.isValid()) last = doc_.lastBlock();
+        for (QTextBlock b = first; b.isValid(); b = b.next()) {
+            Paragraph p;
+            p.para = ParaOf(b);
+            p.blockFormat = b.charFormat();
+            for (auto it = b.begin(); !it.atEnd(); ++it) {
+                const QTextFragment f = it.fragment();
+                const int fs = std::max(f.position(), from);
+                const int fe = std::min(f.position() + f.length(), to);
+                if (fe <= fs) continue;
+                p.pieces.push_back({f.text().mid(fs - f.position(), fe - fs), f.charFormat()});
+            }
+            paragraphs_.push_back(std::move(p));
+            if (b == last) break;
+        }
+        // Register fonts and colours in the order of first use.
+        for (Paragraph& p : paragraphs_) {
+            if (p.pieces.empty()) RunOf(p.blockFormat, QString());
+            for (Piece& piece : p.pieces) RunOf(piece.format, piece.text);
+        }
+        if (fonts_.empty()) FontIndex(doc_.defaultFont().family(), kShiftJisCharset);
+    }
+
+    ParaFormat ParaOf(const QTextBlock& b) const {
+        const QTextBlockFormat bf = b.blockFormat();
+        ParaFormat p;
+        const Qt::Alignment a = bf.alignment() & Qt::AlignHorizontal_Mask;
+        if (a & Qt::AlignHCenter)
+            p.align = 1;
+        else if (a & Qt::AlignJustify)
+            p.align = 3;
+        else if ((a & Qt::AlignRight) || ((a & Qt::AlignTrailing) && !(a & Qt::AlignAbsolute)))
+            p.align = (a & Qt::AlignRight) ? 2 : 0;
+        p.firstIndent = ToTwips(bf.textIndent());
+        p.leftIndent = ToTwips(bf.leftMargin());
+        p.rightIndent = ToTwips(bf.rightMargin());
+        p.bullet = b.textList() != nullptr;
+        return p;
+    }
+
+    int FontIndex(const QString& name, int charset) {
+        const auto key = std::make_pair(name, charset);
+        for (std::size_t i = 0; i < fonts_.size(); ++i)
+            if (fonts_[i] == key) return int(i);
+        fonts_.push_back(key);
+        return int(fonts_.size() - 1);
+    }
+
+    int ColourIndex(const QColor& c) {
+        for (std::size_t i = 0; i < colours_.size(); ++i)
+            if (colours_[i].rgb() == c.rgb()) return int(i);
+        colours_.push_back(c);
+        return int(colours_.size() - 1);
+    }
+
+    RunFormat RunOf(const QTextCharFormat& f, const QString& text) {
+        RunFormat r;
+        QString family;
+        const QVariant families = f.property(QTextFormat::FontFamilies);
+        if (families.isValid()) {
+            const QStringList l = families.toStringList();
+            if (!l.isEmpty()) family = l.first();
+        }
+        if (family.isEmpty()) family = doc_.defaultFont().family();
+        int charset = kShiftJisCharset;
+        if (f.hasProperty(TextProperties::CharsetProperty))
+            charset = f.intProperty(TextProperties::CharsetProperty);
+        // Text beyond ASCII is written in Shift-JIS, so its font entry says so.
+        if (charset != kShiftJisCharset && HasNonAscii(text)) charset = kShiftJisCharset;
+        r.font = FontIndex(family, charset);
+        qreal pt = f.fontPointSize();
+        if (pt <= 0) pt = doc_.defaultFont().pointSizeF();
+        if (pt <= 0) pt = 10.5;
+        r.halfPoints = std::max(1, int(std::lround(pt * 2)));
+        if (f.foreground().style() != Qt::NoBrush) r.colour = ColourIndex(f.foreground().color());
+        r.bold = f.fontWeight() >= QFont::DemiBold;
+        r.italic = f.fontItalic();
+        r.underline = f.fontUnderline();
+        r.strike = f.fontStrikeOut();
+        if (f.verticalAlignment() == QTextCharFormat::AlignSuperScript) r.vertAlign = 1;
+        if (f.verticalAlignment() == QTextCharFormat::AlignSubScript) r.vertAlign = 2;
+        if (f.hasProperty(TextProperties::VerticalOffsetProperty))
+            r.upDown = f.intProperty(TextProperties::VerticalOffsetProperty) / 10;
+        return r;
+    }
+
+    void WriteParagraphFormat(std::string& out, const ParaFormat& p) {
+        out += "\\pard";
+        if (p.align == 1) out += "\\qc";
+        if (p.align == 2) out += "\\qr";
+        if (p.align == 3) out += "\\qj";
+        if (p.bullet) {
+            // The HTML converter takes "\fi" as the start of a list but reads "\fi-360" as
+            // another word, so a hanging bullet gets "\fi0" first; the last \fi counts.
+            if (p.firstIndent < 0) out += "\\fi0";
+            out += "\\fi" + std::to_string(p.firstIndent);
+        } else if (p.firstIndent != 0) {
+            out += "\\fi" + std::to_string(p.firstIndent);
+        }
+        if (p.leftIndent != 0) out += "\\li" + std::to_string(p.leftIndent);
+        if (p.rightIndent != 0) out += "\\ri" + std::to_string(p.rightIndent);
+        if (p.bullet) {
+            out +=
+                "{\\pntext\\f0\\'81\\'45\\tab}{\\*\\pn\\pnlvlblt\\pnf0\\pnindent0{\\pntxtb\\'81"
+                "\\'45}}";
+        }
+    }
+
+    void WriteRunFormat(std::string& out, const RunFormat& r, bool force) {
+        const RunFormat& c = current_;
+        const bool off = (c.bold && !r.bold) || (c.italic && !r.italic) ||
+                         (c.underline && !r.underline) || (c.strike && !r.strike) ||
+                         (c.vertAlign != 0 && r.vertAlign != c.vertAlign) ||
+                         (c.upDown != 0 && r.upDown != c.upDown);
+        const std::size_t before = out.size();
+        if (force || off) {
+            out += "\\plain\\f" + std::to_string(r.font) + "\\fs" + std::to_string(r.halfPoints);
+            if (r.colour != 0) out += "\\cf" + std::to_string(r.colour);
+            if (r.bold) out += "\\b";
+            if (r.italic) out += "\\i";
+            if (r.underline) out += "\\ul";
+            if (r.strike) out += "\\strike";
+            if (r.vertAlign == 1) out += "\\super";
+            if (r.vertAlign == 2) out += "\\sub";
+            if (r.upDown > 0) out += "\\up" + std::to_string(r.upDown);
+            if (r.upDown < 0) out += "\\dn" + std::to_string(-r.upDown);
+        } else {
+            if (r.font != c.font) out += "\\f" + std::to_string(r.font);
+            if (r.halfPoints != c.halfPoints) out += "\\fs" + std::to_string(r.halfPoints);
+            if (r.colour != c.colour) out += "\\cf" + std::to_string(r.colour);
+            if (r.bold && !c.bold) out += "\\b";
+            if (r.italic && !c.italic) out += "\\i";
+            if (r.underline && !c.underline) out += "\\ul";
+            if (r.strike && !c.strike) out += "\\strike";
+            if (r.vertAlign != c.vertAlign) out += r.vertAlign == 1 ? "\\super" : "\\sub";
+            if (r.upDown != c.upDown)
+                out += r.upDown > 0 ? "\\up" + std::to_string(r.upDown)
+                                    : "\\dn" + std::to_string(-r.upDown);
+        }
+        if (out.size() != before) out += ' ';
+        current_ = r;
+    }
+
+    void WriteText(std::string& out, const QString& text) {
+        // Split into ASCII stretches (written as they are) and the rest (through code page 932).
+        qsizetype i = 0;
+        const qsizetype n = text.size();
+        while (i < n) {
+            const char16_t u = text.at(i).unicode();
+            if (u < 0x80) {
+                switch (u) {
+                    case '\t':
+                        out += "\\tab ";
+                        break;
+                    case '\\':
+                        out += "\\'5c";
+                        break;
+                    case '{':
+                        out += "\\'7b";
+                        break;
+                    case '}':
+                        out += "\\'7d";
+                        break;
+                    default:
+                        if (u >= 0x20) out += char(u);
+                        break;
+                }
+                ++i;
+                continue;
+            }
+            if (u == 0x2028) {
+                out += "\\line ";
+                ++i;
+                continue;
+            }
+            if (u == 0xFFFC || u == 0x2029) {  // objects are not written
+                ++i;
+                continue;
+            }
+            qsizetype j = i;
+            while (j < n) {
+                const char16_t v = text.at(j).unicode();
+                if (v < 0x80 || v == 0x2028 || v == 0xFFFC || v == 0x2029) break;
+                ++j;
+            }
+            WriteNonAscii(out, text.mid(i, j - i));
+            i = j;
+        }
+    }
+
+    void WriteNonAscii(std::string& out, const QString& part) {
+        const std::string utf8 = part.toStdString();
+        const Cp932::EncodeResult enc = Cp932::Encode(utf8);
+        std::size_t k = 0;   // next unmappable
+        std::size_t ob = 0;  // position in enc.bytes
+        std::size_t ub = 0;  // position in utf8
+        while (ub < utf8.size()) {
+            const unsigned char lead = static_cast<unsigned char>(utf8[ub]);
+            const std::size_t len = lead < 0x80             ? 1
+                                    : (lead & 0xE0) == 0xC0 ? 2
+                                    : (lead & 0xF0) == 0xE0 ? 3
+                                                            : 4;
+            if (k < enc.positions.size() && enc.positions[k] == ub) {
+                WriteUnicode(out, enc.unmappable[k]);
+                ++k;
+                ++ob;  // the '?' that stands for it
+            } else if (ob < enc.bytes.size()) {
+                const unsigned char b = static_cast<unsigned char>(enc.bytes[ob]);
+                const std::size_t blen =
+                    (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC) ? 2 : 1;
+                AppendSjisBytes(out, enc.bytes.substr(ob, blen));
+                ob += blen;
+            }
+            ub += len;
+        }
+    }
+
+    static void WriteUnicode(std::string& out, char32_t c) {
+        auto unit = [&](unsigned v) {
+            const int s = v > 32767 ? int(v) - 65536 : int(v);
+            out += "\\u" + std::to_string(s) + "?";
+        };
+        if (c >= 0x10000) {
+            c -= 0x10000;
+            unit(0xD800 + (c >> 10));
+            unit(0xDC00 + (c & 0x3FF));
+        } else {
+            unit(unsigned(c));
+        }
+    }
+
+    void WriteBody(std::string& out) {
+        bool firstPara = true;
+        ParaFormat previous;
+        for (const Paragraph& p : paragraphs_) {
+            if (!firstPara) out += "\r\n\\par ";
+            if (firstPara || !(p.para == previous)) {
+                WriteParagraphFormat(out, p.para);
+            } else if (p.para.bullet) {
+                out += "{\\pntext\\f0\\'81\\'45\\tab}";
+            }
+            if (p.pieces.empty()) {
+                WriteRunFormat(out, RunOf(p.blockFormat, QString()), firstPara);
+            }
+            for (const Piece& piece : p.pieces) {
+                WriteRunFormat(out, RunOf(piece.format, piece.text), firstPara);
+                firstPara = false;
+                WriteText(out, piece.text);
+            }
+            firstPara = false;
+            previous = p.para;
+        }
+        out += "\r\n";
+    }
+
+    const QTextDocument& doc_;
+    std::vector<Paragraph> paragraphs_;
+    std::vector<std::pair<QString, int>> fonts_;
+    std::vector<QColor> colours_;
+    RunFormat current_;
+};
+
+}  // namespace
+
+std::string RtfWriter::Write(const QTextDocument& document) {
+    return Write(document, 0, std::max(0, document.characterCount() - 1));
+}
+
+std::string RtfWriter::Write(const QTextDocument& document, int from, int to) {
+    from = std::max(0, from);
+    to = std::max(from, std::min(to, document.characterCount() - 1));
+    return Writer(document).Run(from, to);
+}
+
+std::string RtfWriter::WriteSelection(const QTextCursor& cursor) {
+    if (!cursor.document()) return Writer(QTextDocument()).Run(0, 0);
+    return Write(*cursor.document(), cursor.selectionStart(), cursor.selectionEnd());
+}
