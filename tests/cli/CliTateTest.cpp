@@ -1,0 +1,266 @@
+// orimaki-cli tate-html and tate-text, run as a separate process on small Shift-JIS files.
+// Expected pages are worked out by hand; Japanese is written in UTF-8 and encoded with iconv.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "core/Cp932.h"
+
+namespace {
+
+std::string J(const std::string& utf8) {
+    return Cp932::ToSjis(utf8);
+}
+
+std::string Lines(const std::vector<std::string>& utf8) {
+    std::string s;
+    for (const auto& l : utf8) s += l + "\r\n";
+    return J(s);
+}
+
+std::string Slurp(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+struct TateRun {
+    int status = -1;
+    std::string out, err, file;
+    bool fileExists = false;
+};
+
+// Writes `input` to DIR/NAME, runs orimaki-cli with the words (INPUT and OUTPUT stand for the
+// input and output paths) and collects standard output, standard error and the output file.
+TateRun Tate(const std::string& words, const std::string& input,
+             const std::string& name = "in.txt") {
+    char dir[] = "/tmp/orimaki-tate-test-XXXXXX";
+    TateRun r;
+    if (!mkdtemp(dir)) return r;
+    const std::string d = dir, in = d + "/" + name, outFile = d + "/page.html";
+    std::ofstream(in, std::ios::binary) << input;
+    std::string w = words;
+    for (auto [key, value] :
+         {std::pair<std::string, std::string>{"INPUT", in}, {"OUTPUT", outFile}}) {
+        const auto at = w.find(key);
+        if (at != std::string::npos) w.replace(at, key.size(), value);
+    }
+    const std::string cmd =
+        std::string(ORIMAKI_BIN "/orimaki-cli ") + w + " > " + d + "/stdout 2> " + d + "/stderr";
+    const int raw = std::system(cmd.c_str());
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.out = Slurp(d + "/stdout");
+    r.err = Slurp(d + "/stderr");
+    struct stat st;
+    r.fileExists = stat(outFile.c_str(), &st) == 0;
+    if (r.fileExists) r.file = Slurp(outFile);
+    std::remove(in.c_str());
+    std::remove(outFile.c_str());
+    std::remove((d + "/stdout").c_str());
+    std::remove((d + "/stderr").c_str());
+    rmdir(dir);
+    return r;
+}
+
+struct PageRow {
+    const char* name;
+    const char* words;
+    std::string input;
+    std::string expected;
+};
+
+std::vector<PageRow> Pages() {
+    const std::vector<std::string> head = {
+        "<HTML><HEAD>",
+        "<META HTTP-EQUIV=\"Content-type\" CONTENT=text/html>",
+        "<META name=\"Generator\" content=\"オリマキ９９\">",
+        "<!-- このページは『オリマキ９９』で作成されています -->",
+    };
+    auto with = [](std::vector<std::string> a, const std::vector<std::string>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    return {
+        // Method 1, N = 2, spacing 1: the worked example of the row writer.
+        {"method1Example",
+         "tate-html --method 1 --lines 2 --spacing 1 --clipboard --no-embed-source INPUT",
+         J("あい\r\nう"),
+         Lines({"<DIV ALIGN=\"right\"><TT>\r\n<PRE STYLE=\"line-height:20pt;\">"
+                "<FONT FACE=\"ＭＳ ゴシック\" SIZE=\"2\">",
+                "　 う あ ", "　 　 い ", "--１-----", "\r\n\r\n", "　 　 　 ", "--２-----",
+                "\r\n\r\n", "</FONT></PRE>", "</TT></DIV>"})},
+        // Method 3, N = 2, spacing 1, standard font group item 2: the table worked example.
+        {"method3Example",
+         "tate-html --method 3 --lines 2 --dfont1 2 --clipboard --no-embed-source INPUT",
+         J("あ\r\nい"),
+         Lines({"<DIV ALIGN=\"right\">",
+                "<TABLE>",
+                "<TR VALIGN=\"top\">",
+                "<TD NOWRAP>い<BR>　</TD>",
+                "<TD></TD>",
+                "<TD NOWRAP>あ<BR>　</TD>",
+                "<TD></TD>",
+                "</TR></TABLE>",
+                "--１-----",
+                "<BR><BR><BR>",
+                "<TABLE>",
+                "<TR VALIGN=\"top\">",
+                "<TD NOWRAP>　</TD>",
+                "<TD></TD>",
+                "<TD NOWRAP>　</TD>",
+                "<TD></TD>",
+                "</TR></TABLE>",
+                "--２-----",
+                "<BR><BR><BR>",
+                "</DIV>"})},
+        // The file form: head with the file's name as title, comment, wrapper, embedded text.
+        {"method0File", "tate-html --method 0 --lines 1 --spacing 0 --separator none INPUT",
+         J("あ"),
+         Lines(with(head, {"<TITLE>in.txt</TITLE>", "</HEAD>", "<BODY BGCOLOR=\"#FFFFFF\"> ",
+                           "<!-- 方式その零：行数1文字間20行間0、テキスト埋め込み、有効タグ-、"
+                           "標準書体ＭＳ ゴシックサイズ2、括弧閉文字∟、センタリングright -->",
+                           "<BR>",
+                           "<DIV ALIGN=\"right\"><TT>\r\n<PRE STYLE=\"line-height:20pt;\">"
+                           "<FONT FACE=\"ＭＳ ゴシック\" SIZE=\"2\">",
+                           "　あ", "\r\n\r\n", "　　", "\r\n\r\n", "</FONT></PRE>", "</TT></DIV>",
+                           "</BODY></HTML>", "<!-- 以下は変換元のテキストです\r\nあ\r\n -->"}))},
+        // Options that show in the page head and the comment; the font switches with the
+        // input's default font "ＭＳ Ｐゴシック" 11 points against the empty cells.
+        {"method3Options",
+         "tate-html --method 3 --lines 1 --spacing 0 --separator hr --align left --quote 1 "
+         "--punct 2 --standard-font mincho --standard-size 34 --no-line-height --font-name "
+         "--font-size --mac-fonts --no-embed-source --title Title --background b.png "
+         "--bgcolor 0080ff INPUT",
+         J("」、"),
+         Lines(with(head, {"<TITLE>Title</TITLE>",
+                           "</HEAD>",
+                           "<BODY BGCOLOR=\"#0080FF\" BACKGROUND=\"b.png\"> ",
+                           "<!-- 方式その参：行数1行間0、Html横罫線、マックフォント考慮、"
+                           "有効タグ-名前サイズ、標準書体ＭＳ 明朝,等幅明朝サイズ7、括弧閉文字Ｌ、"
+                           "句読点『、』、センタリングleft -->",
+                           "<BR>",
+                           "<DIV ALIGN=\"left\">",
+                           "<TABLE>",
+                           "<TR VALIGN=\"top\">",
+                           "<TD NOWRAP><FONT  FACE=\"ＭＳ 明朝,等幅明朝\" SIZE=\"7\">\r\n"
+                           "<FONT FACE=\"ＭＳ Ｐゴシック,Osaka\" SIZE=\"2\">Ｌ、<BR>　　</FONT>\r\n"
+                           "</FONT></TD>",
+                           "</TR></TABLE>",
+                           "<HR>",
+                           "<BR><BR><BR>",
+                           "<TABLE>",
+                           "<TR VALIGN=\"top\">",
+                           "<TD NOWRAP><FONT  FACE=\"ＭＳ 明朝,等幅明朝\" SIZE=\"7\">\r\n"
+                           "<FONT FACE=\"ＭＳ 明朝,等幅明朝\" SIZE=\"7\">　　</FONT>\r\n"
+                           "</FONT></TD>",
+                           "</TR></TABLE>",
+                           "<HR>",
+                           "<BR><BR><BR>",
+                           "</DIV>",
+                           "</BODY></HTML>"}))},
+        // Vertical text with the dialog's defaults: N = 50, spacing 1, separator on.
+        {"textDefaults", "tate-text INPUT", J("あ"),
+         Lines({std::string("　 ") +
+                    [] {
+                        std::string s;
+                        for (int i = 0; i < 49; ++i) s += "　 ";
+                        return s;
+                    }() +
+                    "あ ",
+                "-------------------１---------------------", "\r\n\r\n"})},
+        {"textFullWidthNoSeparator",
+         "tate-text --lines 2 --spacing 1 --full-width --no-separator INPUT", J("「あ\r\nい）"),
+         Lines({"　い　　┐", "　∨　あ　", "\r\n\r\n", "　　　　　", "\r\n\r\n"})},
+        // --wrap 2 cuts the paragraph into display lines of two characters.
+        {"textWrap", "tate-text --lines 3 --spacing 0 --no-separator --wrap 2 INPUT",
+         J("あいうえお"), Lines({"　おうあ", "　　えい", "\r\n\r\n", "　　　　", "\r\n\r\n"})},
+    };
+}
+
+TEST(CliTate, PagesByteForByte) {
+    for (const PageRow& p : Pages()) {
+        SCOPED_TRACE(p.name);
+        TateRun r = Tate(p.words, p.input);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(Cp932::ToUtf8(r.out), Cp932::ToUtf8(p.expected));
+        EXPECT_EQ(r.out, p.expected);
+    }
+}
+
+TEST(CliTate, OutputFileAndStandardOutput) {
+    TateRun r = Tate("tate-text --lines 1 --spacing 0 --no-separator INPUT -o OUTPUT", J("あ"));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.empty());
+    ASSERT_TRUE(r.fileExists);
+    EXPECT_EQ(r.file, Lines({"　あ", "\r\n\r\n", "　　", "\r\n\r\n"}));
+}
+
+TEST(CliTate, LineOfFiftyOneCharactersWritesNothing) {
+    std::string fifty, fiftyOne;
+    for (int i = 0; i < 50; ++i) fifty += "あ";
+    fiftyOne = fifty + "い";
+    for (const char* words :
+         {"tate-html --method 3 INPUT -o OUTPUT", "tate-text INPUT -o OUTPUT"}) {
+        SCOPED_TRACE(words);
+        TateRun ok = Tate(words, J("x\r\n" + fifty));
+        EXPECT_EQ(ok.status, 0);
+        EXPECT_TRUE(ok.fileExists);
+        TateRun bad = Tate(words, J("x\r\n" + fiftyOne));
+        EXPECT_EQ(bad.status, 1);
+        EXPECT_FALSE(bad.fileExists);
+        EXPECT_TRUE(bad.out.empty());
+        EXPECT_NE(bad.err.find("一行の文字数が多すぎます。縦書き表示に適しません。\n"
+                               "縦書きHTMLの生成を終了します。"),
+                  std::string::npos)
+            << bad.err;
+    }
+}
+
+TEST(CliTate, WarningGoesToStandardErrorAndTheOutputStays) {
+    // Spacing 1: 」 after 、 (no space behind it) may garble; the row keeps the cut byte.
+    TateRun r = Tate("tate-text --lines 2 --no-separator INPUT", J("」\r\n、"));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find("文字化けする可能性があります\nご注意ください"), std::string::npos);
+    EXPECT_EQ(r.out.substr(0, 9), J("　 ") + " " + "\x81" + J("└") + "  ");
+}
+
+TEST(CliTate, BadOptionsAreRefused) {
+    const char* bad[] = {
+        "tate-html INPUT",                         // no method
+        "tate-html --method 5 INPUT",              // no such method
+        "tate-html --method 3 --lines 400 INPUT",  // out of range
+        "tate-html --method 3 --spacing 16 INPUT",
+        "tate-html --method 3 --line-height 4 INPUT",
+        "tate-html --method 3 --standard-size 11 INPUT",  // not in the list
+        "tate-html --method 3 --separator dots INPUT",
+        "tate-html --method 3 --bgcolor red INPUT",
+        "tate-html --method 3 --what INPUT",
+        "tate-html --method 3",  // no input
+        "tate-text --lines 0 INPUT",
+        "tate-text --punct 1 INPUT",  // an HTML option
+    };
+    for (const char* words : bad) {
+        TateRun r = Tate(words, J("あ"));
+        EXPECT_EQ(r.status, 2) << words;
+        EXPECT_TRUE(r.out.empty()) << words;
+    }
+    TateRun missing = Tate("tate-text /nonexistent/file.txt", "");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("入力ファイルを開けません"), std::string::npos);
+}
+
+TEST(CliTate, TitleCharactersOutsideTheCodePageBecomeReferences) {
+    TateRun r = Tate("tate-html --method 3 --title 吉𠮷 INPUT", J("あ"));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find(J("<TITLE>吉&#134071;</TITLE>")), std::string::npos);
+}
+
+}  // namespace
