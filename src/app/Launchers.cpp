@@ -1,0 +1,82 @@
+#include "app/Launchers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "options/LauncherLocation.h"
+
+QString Launchers::QuoteExec(const QString& programFile) {
+    // Inside double quotes, ", `, $ and \ are escaped with a backslash; the backslash itself
+    // is then escaped once more as a string value of the file.
+    QString quoted;
+    for (const QChar c : programFile) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
+            c == QLatin1Char('\\'))
+            quoted += QLatin1Char('\\');
+        quoted += c;
+    }
+    quoted.replace(QLatin1String("\\"), QLatin1String("\\\\"));
+    quoted.replace(QLatin1String("%"), QLatin1String("%%"));  // field codes start with %
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString Launchers::DesktopEntry(const QString& programFile) {
+    const QFileInfo program(programFile);
+    const QString icon = program.dir().filePath(QStringLiteral("orimaki.png"));
+    QString text;
+    text += QStringLiteral("[Desktop Entry]\n");
+    text += QStringLiteral("Type=Application\n");
+    text += QStringLiteral("Version=1.0\n");
+    text += QStringLiteral("Name=オリマキ９９\n");
+    text += QStringLiteral("GenericName=縦書きエディタ\n");
+    text += QStringLiteral("Comment=日本語の文書を縦書きで編集します\n");
+    text +=
+        QStringLiteral("Exec=") + QuoteExec(program.absoluteFilePath()) + QStringLiteral(" %f\n");
+    text += QStringLiteral("Icon=") +
+            (QFileInfo::exists(icon) ? icon : QStringLiteral("accessories-text-editor")) +
+            QLatin1Char('\n');
+    const QString desktop = LauncherLocation::DesktopFolder();
+    if (!desktop.isEmpty()) text += QStringLiteral("Path=") + desktop + QLatin1Char('\n');
+    text += QStringLiteral("Terminal=false\n");
+    text += QStringLiteral("Categories=Utility;TextEditor;\n");
+    text += QStringLiteral("MimeType=text/plain;text/rtf;application/rtf;\n");
+    return text;
+}
+
+bool Launchers::MakeOrRemove(bool wanted, const QString& folder, const QString& programFile,
+                             QString* error) {
+    if (folder.isEmpty()) return !wanted;
+    const QString path = QDir(folder).filePath(LauncherLocation::FileName());
+    if (!wanted) {
+        if (QFileInfo::exists(path)) QFile::remove(path);  // a missing one is no error
+        return true;
+    }
+    if (QFileInfo::exists(path)) return true;
+    if (!QDir().mkpath(folder)) {
+        if (error) *error = QStringLiteral("フォルダを作成できません。\n%1").arg(folder);
+        return false;
+    }
+    QSaveFile file(path);
+    const QByteArray bytes = DesktopEntry(programFile).toUtf8();
+    bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (ok) {
+        // Desktops only start launchers that may be executed.
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner |
+                                        QFileDevice::ExeGroup | QFileDevice::ExeOther);
+    } else if (error) {
+        *error =
+            QStringLiteral("ランチャーを作成できません。\n%1\n%2").arg(path, file.errorString());
+    }
+    return ok;
+}
+
+bool Launchers::Apply(bool sendToWanted, bool desktopWanted, const QString& programFile,
+                      QString* error) {
+    const bool sendTo =
+        MakeOrRemove(sendToWanted, LauncherLocation::SendToFolder(), programFile, error);
+    const bool desktop =
+        MakeOrRemove(desktopWanted, LauncherLocation::DesktopFolder(), programFile, error);
+    return sendTo && desktop;
+}

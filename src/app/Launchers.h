@@ -1,0 +1,23 @@
+#pragma once
+// The program's launchers "オリマキ９９.desktop" in the desktop folder and in the user's
+// applications folder (the send-to stand-in): made when wanted and missing, removed when not
+// wanted. A launcher points at the program with its icon and works in the desktop folder.
+
+#include <QString>
+
+class Launchers {
+public:
+    // Makes or removes both launchers; false with a Japanese message when one cannot be made.
+    static bool Apply(bool sendToWanted, bool desktopWanted, const QString& programFile,
+                      QString* error);
+
+    // The launcher's text for the program file.
+    static QString DesktopEntry(const QString& programFile);
+
+    // A value of the Exec key: the program quoted as a desktop entry wants it.
+    static QString QuoteExec(const QString& programFile);
+
+private:
+    static bool MakeOrRemove(bool wanted, const QString& folder, const QString& programFile,
+                             QString* error);
+};
