@@ -1,6 +1,5 @@
 #include "core/HenkanJ.h"
 
-#include <array>
 #include <cstdint>
 #include <cstring>
 
