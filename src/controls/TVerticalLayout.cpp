@@ -9,6 +9,8 @@
 TVerticalLayout::TVerticalLayout(QTextDocument* document, QObject* parent)
     : QObject(parent), m_doc(document), m_shaper(m_fonts) {
     if (m_doc) {
+        // A document reports its changes only once it has a layout; make sure it has one.
+        m_doc->documentLayout();
         connect(m_doc, &QTextDocument::contentsChange, this, &TVerticalLayout::OnContentsChange);
     }
     Reset();

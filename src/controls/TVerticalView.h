@@ -62,6 +62,8 @@ public:
     // Draws the columns that the viewport shows into `painter` (for pictures of the view).
     void Render(QPainter& painter);
 
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
     static constexpr int kSelectionBar = 12;  // margin above the columns that selects columns
     static constexpr int kPadding = 6;
 
@@ -81,7 +83,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
-    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
