@@ -10,6 +10,7 @@
 #include "controls/MessageService.h"
 #include "core/DocumentPath.h"
 #include "rtf/RtfReader.h"
+#include "rtf/RtfWriter.h"
 
 const QString DocumentFiles::kFileFilter = QStringLiteral(
     "テキストファイル(*.txt);;リッチテキストファイル(*.rtf);;ライト形式ファイル(*.wri);;"
@@ -48,6 +49,10 @@ DocumentFiles::DocumentFiles(QTextDocument* document, QWidget* dialogParent, QOb
     };
     hooks_.readRtf = [](const QByteArray& bytes, QTextDocument* doc) {
         return RtfReader::ReadDocument(std::string_view(bytes.constData(), bytes.size()), *doc).ok;
+    };
+    hooks_.writeRtf = [](const QTextDocument* doc) {
+        const std::string rtf = RtfWriter::Write(*doc);
+        return QByteArray(rtf.data(), static_cast<qsizetype>(rtf.size()));
     };
     hooks_.chooseSaveFile = [this](const QString& p) {
         return DefaultChooseSave(dialogParent_, p);

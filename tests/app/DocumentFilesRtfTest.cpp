@@ -94,4 +94,63 @@ TEST(DocumentFilesRtfRead, EverySampleDocumentOpensWithText) {
     }
 }
 
+struct WriteCase {
+    const char* name;
+    const char* file;
+};
+
+class DocumentFilesRtfWrite : public ::testing::TestWithParam<WriteCase> {};
+
+TEST_P(DocumentFilesRtfWrite, FormattingSurvivesSaveAndReopenWithoutAQuestion) {
+    const WriteCase& c = GetParam();
+    Harness h;
+    QTextCharFormat bold = h.files.defaultCharFormat();
+    bold.setFontWeight(QFont::Bold);
+    h.Type(QStringLiteral("太字"), bold);
+    h.Type(QStringLiteral("普通😀"));
+    h.saveAnswers << h.path(c.file);
+    ASSERT_EQ(h.files.SaveAs(), DocumentFiles::WriteResult::Written);
+    EXPECT_TRUE(MessageService::History().isEmpty());  // rich text keeps everything
+    EXPECT_TRUE(ReadAll(h.path(c.file)).startsWith("{\\rtf1"));
+
+    Harness again;
+    again.files.setDocumentPath(h.path(c.file));
+    ASSERT_TRUE(again.files.Load());
+    EXPECT_EQ(again.doc.toPlainText(), QStringLiteral("太字普通😀"));
+    EXPECT_TRUE(FirstCharBold(again.doc));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, DocumentFilesRtfWrite,
+                         ::testing::Values(WriteCase{"Rtf", "s.rtf"}, WriteCase{"RTF", "s.RTF"},
+                                           WriteCase{"Wri", "s.wri"}, WriteCase{"WRI", "s.WRI"}),
+                         [](const ::testing::TestParamInfo<WriteCase>& i) {
+                             return std::string(i.param.name);
+                         });
+
+// LibreOffice, an independent reader, sees the same text in what we saved.
+TEST(DocumentFilesRtfWrite, LibreOfficeReadsTheSavedNovel) {
+    if (system("command -v soffice >/dev/null 2>&1") != 0) GTEST_SKIP() << "no LibreOffice";
+    Harness h;
+    const QString novel = QStringLiteral(ORIMAKI_TESTDATA "/text/wagahai.sjis.txt");
+    h.files.setDocumentPath(novel);
+    ASSERT_TRUE(h.files.Load());
+    h.saveAnswers << h.path("novel.rtf");
+    ASSERT_EQ(h.files.SaveAs(), DocumentFiles::WriteResult::Written);
+    const std::string cmd = "cd '" + h.dir.path().toStdString() + "' && HOME='" +
+                            h.dir.path().toStdString() +
+                            "' soffice --headless --convert-to 'txt:Text (encoded):UTF8' "
+                            "novel.rtf >/dev/null 2>&1";
+    ASSERT_EQ(system(cmd.c_str()), 0);
+    QString office = QString::fromUtf8(ReadAll(h.path("novel.txt")));
+    if (office.startsWith(QChar(0xFEFF))) office.remove(0, 1);
+    office.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QString expected = doctest::IconvToUtf8(QStringLiteral("CP932"), novel);
+    expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // LibreOffice ends the text with one line end of its own.
+    while (office.endsWith(QLatin1Char('\n'))) office.chop(1);
+    while (expected.endsWith(QLatin1Char('\n'))) expected.chop(1);
+    EXPECT_EQ(office.size(), expected.size());
+    EXPECT_TRUE(office == expected);
+}
+
 }  // namespace
