@@ -1,70 +1,71 @@
 #include "editing/TAddressBar.h"
 
-#include <QApplication>
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QStyle>
-#include <QToolButton>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
 
 #include "core/AddressRules.h"
 #include "core/DocumentPath.h"
-#include "editing/TAddressEdit.h"
 
-namespace {
-
-QToolButton* MakeButton(QWidget* parent, const char* name, QStyle::StandardPixmap icon,
-                        const QString& shortHint, const QString& longHint) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setIcon(parent->style()->standardIcon(icon));
-    b->setAutoRaise(true);
-    b->setFixedSize(28, 27);
-    b->setToolTip(shortHint);
-    b->setStatusTip(longHint);
-    return b;
-}
-
-}  // namespace
-
-TAddressBar::TAddressBar(QWidget* mainWindow)
-    : QToolBar(QStringLiteral("アドレス"), mainWindow), mainWindow_(mainWindow) {
-    setObjectName(QStringLiteral("ToolBar8"));
-    setIconSize(QSize(20, 20));
-    addressButton_ =
-        MakeButton(this, "AddressTB", QStyle::SP_DirOpenIcon, QStringLiteral("フォルダ変更"),
-                   QStringLiteral("編集中の文書のアドレスを変更します。"));
-    desktopButton_ =
-        MakeButton(this, "ADeskTopTB", QStyle::SP_DesktopIcon, QStringLiteral("デスクトップ"),
-                   QStringLiteral("フォルダ変更をデスクトップ基準に行います。"));
-    edit_ = new TAddressEdit(this);
-    edit_->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック")));
-    edit_->setToolTip(QStringLiteral("アドレス"));
-    edit_->setStatusTip(QStringLiteral("編集中の文書のアドレスを表示します。"));
-    // The box takes all the width the three buttons leave.
-    edit_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    extButton_ = new QToolButton(this);
-    extButton_->setObjectName(QStringLiteral("ExtCuBtn"));
-    extButton_->setText(QStringLiteral(".html"));
-    extButton_->setAutoRaise(true);
-    extButton_->setFixedWidth(40);
-    extButton_->setToolTip(QStringLiteral("拡張子変更"));
-    extButton_->setStatusTip(QStringLiteral("ファイル名の拡張子を変更します。"));
-    addWidget(addressButton_);
-    addWidget(desktopButton_);
-    addWidget(edit_);
-    addWidget(extButton_);
-
-    connect(addressButton_, &QToolButton::clicked, this, [this] { AddressTBClick(false); });
-    connect(desktopButton_, &QToolButton::clicked, this, [this] { AddressTBClick(true); });
-    connect(extButton_, &QToolButton::clicked, this, [this] { ExtCuBtnClick(); });
+TAddressBar::TAddressBar(QWidget* window, QLineEdit* addressEdit, QAbstractButton* addressTB,
+                         QAbstractButton* desktopTB, QAbstractButton* extCuBtn)
+    : QObject(window),
+      window_(window),
+      edit_(addressEdit),
+      addressButton_(addressTB),
+      desktopButton_(desktopTB),
+      extButton_(extCuBtn) {
+    edit_->setReadOnly(false);
+    edit_->setEnabled(true);
+    edit_->installEventFilter(this);
+    for (QAbstractButton* b : {addressButton_, desktopButton_, extButton_}) b->setEnabled(true);
+    connect(addressButton_, &QAbstractButton::clicked, this, [this] { AddressTBClick(false); });
+    connect(desktopButton_, &QAbstractButton::clicked, this, [this] { AddressTBClick(true); });
+    connect(extButton_, &QAbstractButton::clicked, this, [this] { ExtCuBtnClick(); });
     connect(edit_, &QLineEdit::textChanged, this, [this] { AddressEditChange(); });
-    connect(edit_, &TAddressEdit::enterPressed, this, [this] { AddressEditEnter(); });
-    connect(edit_, &TAddressEdit::left, this, [this] { AddressEditExit(); });
 }
 
 QString TAddressBar::ProgramFolder() const {
     if (hooks_.programFolder) return hooks_.programFolder();
     return QCoreApplication::applicationDirPath();
+}
+
+bool TAddressBar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != edit_) return false;
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            // The first click after entering the box selects the whole address; later clicks
+            // place the caret.
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                const bool first = !clickSelect_;
+                clickSelect_ = true;
+                if (first) {
+                    edit_->setFocus(Qt::MouseFocusReason);
+                    edit_->selectAll();
+                    return true;
+                }
+            }
+            return false;
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                AddressEditEnter();
+                return true;
+            }
+            return false;
+        }
+        case QEvent::FocusOut:
+            // A context menu of the box is not leaving it.
+            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+                AddressEditExit();
+            return false;
+        default:
+            return false;
+    }
 }
 
 void TAddressBar::ApplyAddress() {
@@ -74,18 +75,19 @@ void TAddressBar::ApplyAddress() {
         [](const std::string& p) { return QFileInfo(QString::fromStdString(p)).isDir(); });
     const QString path = QString::fromStdString(r.documentPath);
     if (hooks_.setDocumentPath && path != current) hooks_.setDocumentPath(path);
-    const QSignalBlocker block(edit_);
-    edit_->setText(QString::fromStdString(r.boxText));
+    {
+        const QSignalBlocker block(edit_);
+        edit_->setText(QString::fromStdString(r.boxText));
+    }
     AddressEditChange();
     if (r.renamed) {
         const QString name = QString::fromStdString(DocumentPath::FileName(r.documentPath));
         const QString suffix = hooks_.captionSuffix ? hooks_.captionSuffix() : QString();
-        if (mainWindow_) {
-            mainWindow_->setWindowTitle(name + suffix + QStringLiteral(" - オリマキ９９"));
-            // The application title: what the task bar shows for the program.
-            mainWindow_->setWindowIconText(name);
-        }
-        QCoreApplication::instance()->setProperty("applicationTitle", name);
+        if (window_) window_->setWindowTitle(name + suffix + QStringLiteral(" - オリマキ９９"));
+        if (hooks_.setApplicationTitle)
+            hooks_.setApplicationTitle(name);
+        else if (window_)
+            window_->setWindowIconText(name);
         extButton_->setText(QString::fromStdString(r.nextExtension));
     }
     if (r.applied && hooks_.markModified) hooks_.markModified();
@@ -100,8 +102,8 @@ void TAddressBar::ShowAddress(const QString& path) {
 }
 
 void TAddressBar::AddressEditChange() {
-    const QString path = hooks_.documentPath ? hooks_.documentPath() : edit_->text();
     // The tool tip names the document path, not what is being typed.
+    const QString path = hooks_.documentPath ? hooks_.documentPath() : edit_->text();
     edit_->setToolTip(path);
     edit_->setStatusTip(QStringLiteral("編集中の文書のアドレスを表示します。"));
 }
@@ -112,6 +114,7 @@ void TAddressBar::AddressEditEnter() {
 }
 
 void TAddressBar::AddressEditExit() {
+    clickSelect_ = false;
     ApplyAddress();
     edit_->setCursorPosition(0);
     if (hooks_.focusActiveView && edit_->hasFocus()) hooks_.focusActiveView();
@@ -128,24 +131,27 @@ void TAddressBar::ExtCuBtnClick() {
 
 void TAddressBar::AddressTBClick(bool desktop) {
     using Root = TFolderTreeViewEx::Root;
+    const QString docPath = hooks_.documentPath ? hooks_.documentPath() : edit_->text();
+    const QString docFolder = QString::fromStdString(DocumentPath::Folder(docPath.toStdString()));
     if (tree_) {
         if (!desktop && tree_->root() == Root::Desktop) {
             tree_->setRoot(Root::Drives);
-            tree_->SelectFolder(QFileInfo(edit_->text()).path());
+            tree_->SelectFolder(docFolder);
         } else if (desktop && tree_->root() == Root::Drives) {
             tree_->setRoot(Root::Desktop);
-            tree_->SelectFolder(QFileInfo(edit_->text()).path());
+            tree_->SelectFolder(docFolder);
         } else {
             CloseTree();
         }
         return;
     }
-    QWidget* host = mainWindow_ ? mainWindow_ : window();
+    QWidget* host = window_ ? window_ : edit_->window();
     auto* tree = new TFolderTreeViewEx(host);
     tree_ = tree;
     tree->setRoot(desktop ? Root::Desktop : Root::Drives);
-    const QPoint topLeft = mapTo(host, QPoint(addressButton_->geometry().right() + 1,
-                                              addressButton_->geometry().bottom() + 1));
+    // Below the folder button, as wide as the address box.
+    const QPoint topLeft =
+        addressButton_->mapTo(host, QPoint(addressButton_->width(), addressButton_->height()));
     const int panel = hooks_.editPanelHeight ? hooks_.editPanelHeight() : host->height();
     const int height = panel >= 400 ? 400 : qMax(50, panel - 50);
     tree->setGeometry(topLeft.x(), topLeft.y(), qMax(edit_->width(), 120), height);
@@ -159,8 +165,7 @@ void TAddressBar::AddressTBClick(bool desktop) {
     });
     connect(tree, &TFolderTreeViewEx::escapePressed, this, [this] { CloseTree(); });
     connect(tree, &TFolderTreeViewEx::focusLost, this, [this] { CloseTree(); });
-    const QString docPath = hooks_.documentPath ? hooks_.documentPath() : edit_->text();
-    tree->SelectFolder(QString::fromStdString(DocumentPath::Folder(docPath.toStdString())));
+    tree->SelectFolder(docFolder);
     tree->show();
     tree->raise();
     tree->setFocus(Qt::OtherFocusReason);

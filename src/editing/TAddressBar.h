@@ -1,20 +1,23 @@
 #pragma once
-// The address bar: shows the document path and lets the user change it by typing a folder, a
-// file name or a full path, by picking a folder in the drop-down folder tree, or by cycling
-// the extension with a button. It never touches a file: it only changes the path the next
-// save uses and marks the document modified so that saving is offered.
+// The address bar's behaviour: shows the document path and lets the user change it by typing
+// a folder, a file name or a full path, by picking a folder in the drop-down folder tree, or by
+// cycling the extension with a button. It never touches a file: it only changes the path the
+// next save uses and marks the document modified so that saving is offered.
+//
+// It attaches to the bar's widgets wherever the main window built them: the address box, the
+// folder button, the desktop button and the extension button.
 
+#include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QToolBar>
 #include <functional>
 
 #include "controls/TFolderTreeViewEx.h"
 
-class QToolButton;
-class TAddressEdit;
+class QAbstractButton;
+class QLineEdit;
 
-class TAddressBar : public QToolBar {
+class TAddressBar : public QObject {
     Q_OBJECT
 public:
     struct Hooks {
@@ -30,9 +33,13 @@ public:
         std::function<QString()> captionSuffix;
         // Folder of the program file; the fallback of apply address.
         std::function<QString()> programFolder;
+        // The application title (what the task bar shows); default: the window's icon text.
+        std::function<void(const QString&)> setApplicationTitle;
     };
 
-    explicit TAddressBar(QWidget* mainWindow);
+    // window: the main window (caption, parent of the folder tree).
+    TAddressBar(QWidget* window, QLineEdit* addressEdit, QAbstractButton* addressTB,
+                QAbstractButton* desktopTB, QAbstractButton* extCuBtn);
 
     Hooks& hooks() { return hooks_; }
 
@@ -46,12 +53,14 @@ public:
     void ExtCuBtnClick();
     void CloseTree();
 
-    TAddressEdit* addressEdit() const { return edit_; }
-    QToolButton* extensionButton() const { return extButton_; }
-    QToolButton* addressButton() const { return addressButton_; }
-    QToolButton* desktopButton() const { return desktopButton_; }
+    QLineEdit* addressEdit() const { return edit_; }
+    QAbstractButton* extensionButton() const { return extButton_; }
     TFolderTreeViewEx* folderTree() const { return tree_; }
     QString treeFolder() const { return treeFolder_; }
+    bool clickSelect() const { return clickSelect_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void AddressEditChange();
@@ -59,12 +68,13 @@ private:
     void AddressEditEnter();
     QString ProgramFolder() const;
 
-    QWidget* mainWindow_;
+    QWidget* window_;
     Hooks hooks_;
-    QToolButton* addressButton_;
-    QToolButton* desktopButton_;
-    TAddressEdit* edit_;
-    QToolButton* extButton_;
+    QLineEdit* edit_;
+    QAbstractButton* addressButton_;
+    QAbstractButton* desktopButton_;
+    QAbstractButton* extButton_;
     QPointer<TFolderTreeViewEx> tree_;
     QString treeFolder_;
+    bool clickSelect_ = false;
 };

@@ -4,13 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 
 #include "editing/TAddressBar.h"
-#include "editing/TAddressEdit.h"
 
 namespace {
 
@@ -25,8 +26,17 @@ struct Window {
     Window() {
         QDir(dir.path()).mkpath(QStringLiteral("sub"));
         QDir(dir.path()).mkpath(QStringLiteral("prog"));
-        bar = new TAddressBar(&main);
-        main.addToolBar(bar);
+        // The bar as the main window builds it: folder, desktop, box, extension.
+        auto* toolBar = new QToolBar(QStringLiteral("アドレス"), &main);
+        auto* folderTB = new QToolButton(toolBar);
+        auto* desktopTB = new QToolButton(toolBar);
+        auto* edit = new QLineEdit(toolBar);
+        auto* ext = new QToolButton(toolBar);
+        ext->setText(QStringLiteral(".html"));
+        for (QWidget* w : std::initializer_list<QWidget*>{folderTB, desktopTB, edit, ext})
+            toolBar->addWidget(w);
+        main.addToolBar(toolBar);
+        bar = new TAddressBar(&main, edit, folderTB, desktopTB, ext);
         main.setCentralWidget(new QWidget(&main));
         main.setWindowTitle(QStringLiteral("memo.txt - オリマキ９９"));
         auto& h = bar->hooks();
@@ -126,7 +136,7 @@ TEST(AddressBox, FirstClickSelectsAllLaterClicksPlaceTheCaret) {
     Window w;
     w.main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.main));
-    TAddressEdit* edit = w.bar->addressEdit();
+    QLineEdit* edit = w.bar->addressEdit();
     edit->setText(w.documentPath);
     QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(10, edit->height() / 2));
     EXPECT_EQ(edit->selectedText(), w.documentPath);
@@ -134,14 +144,14 @@ TEST(AddressBox, FirstClickSelectsAllLaterClicksPlaceTheCaret) {
     EXPECT_TRUE(edit->selectedText().isEmpty());
     // Leaving the box re-arms the rule (and applies the address).
     w.main.centralWidget()->setFocus();
-    EXPECT_FALSE(edit->clickSelect());
+    EXPECT_FALSE(w.bar->clickSelect());
 }
 
 TEST(AddressBox, EnterAppliesAndFocusesTheView) {
     Window w;
     w.main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.main));
-    TAddressEdit* edit = w.bar->addressEdit();
+    QLineEdit* edit = w.bar->addressEdit();
     edit->setFocus();
     edit->setText(QStringLiteral("typed.wri"));
     QTest::keyClick(edit, Qt::Key_Return);
