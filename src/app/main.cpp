@@ -1,11 +1,15 @@
+// Orimaki: the editor's start. The first argument, if any, names a document to open.
+
 #include <QApplication>
-#include <QMainWindow>
+#include <memory>
+
+#include "app/OrimakiStartup.h"
+#include "app/TOMForm.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("オリマキ"));
-    w.resize(780, 600);
-    w.show();
+    QStringList args = QApplication::arguments();
+    args.removeFirst();
+    std::unique_ptr<TOMForm> form(OrimakiStartup::Start(args));
     return app.exec();
 }

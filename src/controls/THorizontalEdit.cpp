@@ -149,6 +149,14 @@ void THorizontalEdit::ScrollLines(int lines) {
     verticalScrollBar()->setValue(int(LineTop(target)));
 }
 
+void THorizontalEdit::SetTextCursorQuietly(const QTextCursor& cursor) {
+    const int h = horizontalScrollBar()->value();
+    const int v = verticalScrollBar()->value();
+    setTextCursor(cursor);
+    horizontalScrollBar()->setValue(h);
+    verticalScrollBar()->setValue(v);
+}
+
 void THorizontalEdit::ScrollToStart() {
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);

@@ -22,6 +22,7 @@ public:
     void SetDocument(QTextDocument* doc) override { setDocument(doc); }
     QTextCursor TextCursor() const override { return textCursor(); }
     void SetTextCursor(const QTextCursor& cursor) override { setTextCursor(cursor); }
+    void SetTextCursorQuietly(const QTextCursor& cursor) override;
     void EnsureCursorVisible() override { ensureCursorVisible(); }
     int LineCount() const override;
     int LineOfPosition(int docPos) const override;

@@ -215,6 +215,11 @@ void TRichEditEx::SelectAll() {
     SetCursor(c);
 }
 
+void TRichEditEx::CopySelectionFrom(const TRichEditEx& other) {
+    if (other.doc_ != doc_) return;
+    current_->SetTextCursorQuietly(other.Cursor());
+}
+
 void TRichEditEx::ClearSelection() {
     QTextCursor c = Cursor();
     c.removeSelectedText();

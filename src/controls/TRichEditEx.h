@@ -70,6 +70,9 @@ public:
     void SetSelLength(int len);
     void SetSelection(int start, int length);
     void SelectAll();
+    // Gives this view the selection (anchor and caret) of another view of the same document,
+    // without scrolling this view.
+    void CopySelectionFrom(const TRichEditEx& other);
     // Deletes the selected text.
     void ClearSelection();
     // Collapses the selection at the caret.

@@ -23,6 +23,8 @@ public:
     // Caret and selection of this view.
     virtual QTextCursor TextCursor() const = 0;
     virtual void SetTextCursor(const QTextCursor& cursor) = 0;
+    // Sets caret and selection without scrolling (selection sync of an unfocused view).
+    virtual void SetTextCursorQuietly(const QTextCursor& cursor) = 0;
     virtual void EnsureCursorVisible() = 0;
 
     // Display lines: the presentation's own wrapped lines (columns when vertical), counted

@@ -1,0 +1,245 @@
+#pragma once
+// TOMForm: the main window. It owns the document and its two views, the menu bar, the popup
+// menus, the five bars of the top bar area and the two of the right-hand area, the status bar
+// and the state of the run (paths, default font, flags).
+//
+// The implementation is split by concern:
+//   TOMForm.cpp          creation, first showing, close query, hints, command line
+//   TOMFormMenus.cpp     the menu bar and popup menus, command lookup and enabling
+//   TOMFormBars.cpp      bars and bands, status bar, bar commands
+//   TOMFormSettings.cpp  loading and saving the settings
+//   TOMFormViews.cpp     the views, split, resize layout, wrap, vertical switch
+//   TOMFormEdit.cpp      clipboard and selection commands, selection sync and refresh
+//   TOMFormPending.cpp   the hooks through which the later command groups are installed
+// Further command groups go into files of their own (TOMFormFiles.cpp, …) and reach the window
+// through Action(), Command enabling and the public state below.
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "core/ColorValue.h"
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QSplitter;
+class QTextDocument;
+class QToolButton;
+class DocumentFiles;
+class TBand;
+class TRichEditEx;
+
+class TOMForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // args: the command-line arguments after the program name.
+    explicit TOMForm(const QStringList& args = {}, QWidget* parent = nullptr);
+    ~TOMForm() override;
+
+    // ----- lookup -------------------------------------------------------------------------------
+    // A menu item, popup item or sub-menu by object name ("CutM", "CutPop", "aa1"), or nullptr.
+    QAction* Action(const QString& name) const;
+    // Enables a command: the menu item and every popup item and tool button linked to it.
+    void EnableCommand(const QString& name, bool enabled);
+    QMenu* PopupMenu(int n) const;  // 1, 2 or 3
+    QLabel* StatusPanel(int n) const;
+    TBand* Band(int id) const;       // top bar area: 0 tool … 4 address
+    TBand* RightBand(int id) const;  // right-hand area: 0 find, 1 tool
+
+    // ----- views --------------------------------------------------------------------------------
+    TRichEditEx* RichEditEx1() const { return view1_; }
+    TRichEditEx* RichEditEx2() const { return view2_; }
+    TRichEditEx* ActiveView() const { return active_; }
+    TRichEditEx* MirrorView() const { return mirror_; }
+    QTextDocument* Document() const { return doc_; }
+    QWidget* EditPanel() const { return editPanel_; }
+    QWidget* Ruler() const { return ruler_; }
+    QSplitter* EditSplitter() const { return splitter_; }
+    QLineEdit* AddressEdit() const { return addressEdit_; }
+    QComboBox* FontNameCB() const { return fontNameCB_; }
+    // The document on disk (new, open, save, drop), bound to documentPath and savedPath.
+    DocumentFiles* Files() const { return files_; }
+
+    // ----- state of the run ---------------------------------------------------------------------
+    QString documentPath;  // full path of the document, also when untitled
+    QString savedPath;     // last loaded from or saved to; empty when untitled
+    QString defaultFontName = QStringLiteral("ＭＳ Ｐゴシック");
+    int defaultFontSize = 11;
+    TColor defaultFontColor = clBlack;
+    QString newFileExt = QStringLiteral(".wri");
+    QString indentStr = QStringLiteral(">");
+    bool shiftJisMode = true;
+    int colorFileType = 0;
+    int tabOption = 0;
+    bool verticalFlag = false;
+    bool wrapOff = true;
+    bool splitTopBottom = false;
+    bool splitLeftRight = false;
+    // Bars: tool, find, font, style, address.
+    std::array<bool, 5> barFlags{true, true, true, true, true};
+    bool barsVertical = false;
+    bool barCaptions = true;
+    bool insertMode = true;
+    bool mirroring = true;
+    bool composing = false;
+    int editKind = 0;
+    int findTop = 200;
+    int findLeft = 120;
+    QStringList findHistory;  // the find dialog's search strings, newest first
+    QStringList trueTypeFonts;
+    QStringList japaneseFonts;
+    static inline const QString kUntitled = QStringLiteral("新規文書");
+
+    // ----- operations used by the other command groups -----------------------------------------
+    void LoadSettings();
+    void SaveSettings();
+    void ApplySplit();
+    void ResizeLayout();
+    void ApplyWrap();
+    void ApplyMode();
+    void ReapplySelectionBar();
+    void ArrangeBars();
+    void ApplyCaptions();
+    void EnterView(TRichEditEx* view);
+    void SelectionSync();
+    void SelectionRefresh();
+    void StateRefresh();
+    // Notes the edit kind of the command about to change the document (0 … 7).
+    void NoteEditKind(int kind);
+    // Closes the query: true when the close may go on.
+    bool FormCloseQuery();
+    void HintHandler(const QString& hint);
+    bool BalloonHints() const { return balloonHints_; }
+    // The band order of an area as it stands: identities, breaks and lengths by position.
+    struct BandSlot {
+        int id;
+        bool brk;
+        int length;
+    };
+    std::vector<BandSlot> TopBandOrder() const;
+    std::vector<BandSlot> RightBandOrder() const;
+    void SetTopBandOrder(const std::vector<BandSlot>& order);
+    void SetRightBandOrder(const std::vector<BandSlot>& order);
+    // The document path from a command-line argument: absolute and clean; a missing folder
+    // gives "ファイルは存在しません。" as the folder, a missing file an empty file name.
+    static QString CommandLinePath(const QString& arg);
+    // The application title (the window system's task name), kept for the window's commands.
+    static void SetApplicationTitle(const QString& title);
+    static QString ApplicationTitle();
+
+    // ----- command handlers ---------------------------------------------------------------------
+    void ExitMClick();
+    void CutMClick();
+    void CopyMClick();
+    void PasteMClick();
+    void DeleteMClick();
+    void AllSelectMClick();
+    void CtrlTabMClick();
+    void S2NoneMClick();
+    void S2UeShitaMClick();
+    void S2SaYuuMClick();
+    void S2UeShitaTBClick(bool down);
+    void S2SaYuuTBClick(bool down);
+    void WordWrapOffMClick();
+    void TateModeMClick();
+    void YokoModeMClick();
+    void TextModeTBClick();
+    void BarToggle(int bar);
+    void BarALLMClick();
+    void BarNoneMClick();
+    void BarNormalMClick();
+    void BarTateMClick();
+    void BarStringsMClick();
+
+    // Document commands (document files); the close query runs save-as through this.
+    void SaveAsMClick();
+    void NewFileMClick();
+    void LoadFile();
+    // Tests: replaces the save-as command run by the close query.
+    void SetSaveAsHook(std::function<void()> hook) { saveAsHook_ = std::move(hook); }
+
+    // Hooks through which the later command groups install themselves (see TOMFormPending.cpp).
+    void InstallVerticalView();
+    void InstallFileCommands();
+    void InstallFormattingCommands();
+    void InstallFindCommands();
+    void InstallCaretCommands();
+    void InstallAddressCommands();
+    void InstallCopyMenuCommands();
+    void InstallConversionCommands();
+    void InstallGenerationCommands();
+    void InstallPrintCommands();
+    // Command enabling after new, load and write (save and undo follow the modified flag).
+    void CommandEnabling();
+    // The key relay: sees every event of the application before it is delivered; true eats it.
+    bool KeyRelay(QObject* watched, QEvent* e);
+
+signals:
+    // The first showing has finished (the splash is gone, the document is ready).
+    void Shown();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void BuildMenus();
+    void BuildPopupMenus();
+    void AddKeyLabels();
+    void BuildBars();
+    void BuildStatusBar();
+    void BuildEditPanel();
+    void FillFontLists();
+    void LinkButton(QToolButton* button, const QString& command);
+    QToolButton* AddButton(TBand* band, const QString& name, const QString& text,
+                           const QString& hint, const QString& command = {});
+    void ApplyBandOrder(Qt::ToolBarArea area, const std::vector<BandSlot>& order);
+    std::vector<BandSlot> ReadBandOrder(Qt::ToolBarArea area) const;
+    void ShowBands();
+    void SetSplitButtons(bool topBottom, bool leftRight);
+    void ViewEntered(TRichEditEx* view);
+    void ShowEditPopup(TRichEditEx* view, const QPoint& pos);
+    void ApplyPasteFontRules();
+    void LoadFromCommandLine();
+    void UnexpectedError();
+    void WriteLinePanel();
+
+    QStringList args_;
+    bool shownOnce_ = false;
+    bool balloonHints_ = true;
+    bool settingsUnreadable_ = false;
+    std::function<void()> saveAsHook_;
+
+    QTextDocument* doc_ = nullptr;
+    DocumentFiles* files_ = nullptr;
+    TRichEditEx* view1_ = nullptr;
+    TRichEditEx* view2_ = nullptr;
+    TRichEditEx* active_ = nullptr;
+    TRichEditEx* mirror_ = nullptr;
+    QWidget* editPanel_ = nullptr;
+    QWidget* ruler_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QLineEdit* addressEdit_ = nullptr;
+    QComboBox* fontNameCB_ = nullptr;
+    std::array<TBand*, 5> bands_{};
+    std::array<TBand*, 2> rightBands_{};
+    // Band model: the order of each area by identity, with breaks and lengths.
+    std::vector<BandSlot> topSlots_;
+    std::vector<BandSlot> rightSlots_;
+    std::array<QLabel*, 4> panels_{};
+    std::array<QMenu*, 3> popups_{};
+    QHash<QString, QAction*> actions_;
+    QMultiHash<QString, QPointer<QWidget>> linked_;
+};

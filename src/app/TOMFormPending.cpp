@@ -1,0 +1,47 @@
+// Hooks through which the later command groups install themselves into the main window.
+//
+// Each group defines its hook in a file of its own (connecting its menu items and tool buttons
+// through Action(), enabling them with EnableCommand) and removes the empty definition here.
+// Until then the group's commands stay visible and disabled.
+
+#include "app/TOMForm.h"
+
+// The vertical presentation of the views: register it with TRichEditEx::SetVerticalFactory.
+// The vertical switch commands are enabled once a factory is registered.
+void TOMForm::InstallVerticalView() {}
+
+// Character and paragraph formatting: the font and style bars, the format menu.
+void TOMForm::InstallFormattingCommands() {}
+
+// Find and replace: the find bar, the find menu, the find dialog (findTop, findLeft and
+// findHistory hold its stored place and history).
+void TOMForm::InstallFindCommands() {}
+
+// Caret and status, line commands, undo ring and the key relay.
+void TOMForm::InstallCaretCommands() {}
+
+// The address bar and folder tree (AddressEdit, AddressTB, ADeskTopTB, ExtCuBtn).
+void TOMForm::InstallAddressCommands() {}
+
+// Copy menu, background colour, ruler and text check (PopupMenu3, RulerM, CtrlTabM's group).
+void TOMForm::InstallCopyMenuCommands() {}
+
+// Conversions of the selection, counting, indentation, Shift-JIS mode, text image.
+void TOMForm::InstallConversionCommands() {}
+
+// Vertical HTML and text generation, horizontal HTML export; options and help.
+void TOMForm::InstallGenerationCommands() {}
+
+// Printing and preview.
+void TOMForm::InstallPrintCommands() {}
+
+// The key relay (with the caret commands): sees every event before it is delivered; true eats
+// the event.
+bool TOMForm::KeyRelay(QObject*, QEvent*) {
+    return false;
+}
+
+// Records the edit kind of a command that is about to change the document.
+void TOMForm::NoteEditKind(int kind) {
+    editKind = kind;
+}

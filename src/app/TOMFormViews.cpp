@@ -1,0 +1,287 @@
+// The two views of the document: building them, which one is active, the split and its
+// layout, line wrapping and the vertical switch.
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTextDocument>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/TOMForm.h"
+#include "controls/MessageService.h"
+#include "controls/THorizontalEdit.h"
+#include "controls/TRichEditEx.h"
+
+namespace {
+constexpr int kSplitterSize = 3;
+}
+
+void TOMForm::BuildEditPanel() {
+    editPanel_ = new QWidget(this);
+    editPanel_->setObjectName(QStringLiteral("EditPanel"));
+    auto* layout = new QVBoxLayout(editPanel_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    // The ruler's place at the top of the panel; the ruler itself comes with the ruler commands.
+    ruler_ = new QWidget(editPanel_);
+    ruler_->setObjectName(QStringLiteral("Ruler"));
+    ruler_->setFixedHeight(26);
+    ruler_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ruler_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { popups_[0]->exec(ruler_->mapToGlobal(p)); });
+    ruler_->hide();
+    layout->addWidget(ruler_);
+    splitter_ = new QSplitter(Qt::Vertical, editPanel_);
+    splitter_->setObjectName(QStringLiteral("EditSplitter"));
+    splitter_->setHandleWidth(kSplitterSize);
+    splitter_->setChildrenCollapsible(false);
+    layout->addWidget(splitter_, 1);
+
+    doc_ = new QTextDocument(this);
+    doc_->setObjectName(QStringLiteral("Document"));
+    QFont viewFont(QStringLiteral("ＭＳ ゴシック"));
+    viewFont.setPixelSize(15);
+    view1_ = new TRichEditEx(splitter_);
+    view1_->setObjectName(QStringLiteral("RichEditEx1"));
+    view2_ = new TRichEditEx(splitter_);
+    view2_->setObjectName(QStringLiteral("RichEditEx2"));
+    for (TRichEditEx* v : {view1_, view2_}) {
+        v->SetDocument(doc_);
+        v->HorizontalEdit()->setFont(viewFont);
+        v->HorizontalEdit()->setFocusPolicy(Qt::ClickFocus);  // no tab stop
+        v->SetRouteStandardKeys(true);
+        v->SetMaxLength(999999999);
+        v->HorizontalEdit()->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(v->HorizontalEdit(), &QWidget::customContextMenuRequested, this,
+                [this, v](const QPoint& p) { ShowEditPopup(v, p); });
+        connect(v, &TRichEditEx::Entered, this, [this, v] { ViewEntered(v); });
+        connect(v, &TRichEditEx::SelectionChanged, this, [this, v] {
+            if (v == active_ && mirroring) SelectionRefresh();
+        });
+        connect(v, &TRichEditEx::Changed, this, [this, v] {
+            if (v == active_ && mirroring) StateRefresh();
+        });
+    }
+    doc_->setDefaultFont(viewFont);
+    splitter_->addWidget(view1_);
+    splitter_->addWidget(view2_);
+    view2_->hide();
+    active_ = view1_;
+    mirror_ = view2_;
+    editPanel_->installEventFilter(this);
+    setCentralWidget(editPanel_);
+}
+
+void TOMForm::ShowEditPopup(TRichEditEx* view, const QPoint& pos) {
+    view->setFocus(Qt::PopupFocusReason);
+    popups_[1]->exec(view->HorizontalEdit()->viewport()->mapToGlobal(pos));
+}
+
+void TOMForm::ViewEntered(TRichEditEx* view) {
+    if (view == active_) {
+        SelectionRefresh();
+        return;
+    }
+    EnterView(view);
+}
+
+void TOMForm::EnterView(TRichEditEx* v) {
+    TRichEditEx* w = v == view1_ ? view2_ : view1_;
+    // The two views show one document: there is never a differing copy to rebuild.
+    if (w == active_) {
+        const int line = v->FirstVisibleLine();
+        const int pos = v->LineIndex(line);
+        if (pos >= 0) v->SetSelStart(pos);
+    }
+    active_ = v;
+    mirror_ = w;
+    v->SetHideSelection(false);
+    w->SetHideSelection(true);
+    SelectionRefresh();
+}
+
+// ----- split ------------------------------------------------------------------------------------
+
+void TOMForm::UnexpectedError() {
+    MessageService::Show(this, QMessageBox::Critical, QStringLiteral("エラー表示"),
+                         QStringLiteral("おきるはずの無いエラーです"), QMessageBox::Ok);
+}
+
+void TOMForm::SetSplitButtons(bool topBottom, bool leftRight) {
+    for (const char* n : {"S2UeShitaTB", "S2UeShitaTB2"})
+        findChild<QToolButton*>(QString::fromUtf8(n))->setChecked(topBottom);
+    for (const char* n : {"S2SaYuuTB", "S2SaYuuTB2"})
+        findChild<QToolButton*>(QString::fromUtf8(n))->setChecked(leftRight);
+}
+
+void TOMForm::ApplySplit() {
+    if (splitTopBottom && splitLeftRight) {
+        UnexpectedError();
+        return;
+    }
+    if (!splitTopBottom && !splitLeftRight) {
+        const int line = active_->FirstVisibleLine();
+        EnterView(view1_);
+        view1_->setFocus();
+        view2_->hide();
+        // Caret to the end and back to the start of the line that was at the top: the line
+        // comes into view at the top.
+        view1_->SetSelStart(view1_->TextLength());
+        view1_->Presenter()->EnsureCursorVisible();
+        const int pos = view1_->LineIndex(line);
+        view1_->SetSelStart(pos < 0 ? view1_->TextLength() : pos);
+        view1_->Presenter()->EnsureCursorVisible();
+        Action("S2NoneM")->setChecked(true);
+        SetSplitButtons(false, false);
+        EnableCommand(QStringLiteral("CtrlTabM"), false);
+        return;
+    }
+    view1_->setFocus();
+    view2_->SetSelectionBar(true);
+    if (splitTopBottom) {
+        splitter_->setOrientation(Qt::Vertical);
+        splitter_->insertWidget(0, view1_);  // RichEditEx1 above
+        Action("S2UeShitaM")->setChecked(true);
+    } else {
+        splitter_->setOrientation(Qt::Horizontal);
+        splitter_->insertWidget(0, view2_);  // RichEditEx1 on the right
+        Action("S2SaYuuM")->setChecked(true);
+    }
+    view2_->show();
+    SetSplitButtons(splitTopBottom, splitLeftRight);
+    EnableCommand(QStringLiteral("CtrlTabM"), true);
+    ResizeLayout();
+}
+
+void TOMForm::ResizeLayout() {
+    if (!view2_->isVisibleTo(this)) return;
+    if (splitTopBottom) {
+        const int rulerH = ruler_->isVisibleTo(this) ? ruler_->height() : 0;
+        const int avail = editPanel_->height() - rulerH;
+        const int h1 = avail / 2;
+        splitter_->setSizes({h1, std::max(0, avail - h1 - kSplitterSize)});
+    } else if (splitLeftRight) {
+        const int width = editPanel_->width();
+        const int w1 = width / 2;
+        splitter_->setSizes({std::max(0, width - w1 - kSplitterSize), w1});
+    }
+    // The ruler follows the active view once the ruler commands are installed.
+}
+
+void TOMForm::S2NoneMClick() {
+    splitTopBottom = splitLeftRight = false;
+    ApplySplit();
+}
+
+void TOMForm::S2UeShitaMClick() {
+    splitTopBottom = true;
+    splitLeftRight = false;
+    ApplySplit();
+}
+
+void TOMForm::S2SaYuuMClick() {
+    splitLeftRight = true;
+    splitTopBottom = false;
+    ApplySplit();
+}
+
+void TOMForm::S2UeShitaTBClick(bool down) {
+    if (!splitTopBottom && down)
+        splitTopBottom = true;
+    else if (splitTopBottom && !down)
+        splitTopBottom = false;
+    else {
+        UnexpectedError();
+        return;
+    }
+    splitLeftRight = false;
+    ApplySplit();
+}
+
+void TOMForm::S2SaYuuTBClick(bool down) {
+    if (!splitLeftRight && down)
+        splitLeftRight = true;
+    else if (splitLeftRight && !down)
+        splitLeftRight = false;
+    else {
+        UnexpectedError();
+        return;
+    }
+    splitTopBottom = false;
+    ApplySplit();
+}
+
+void TOMForm::CtrlTabMClick() {
+    if (active_ == view1_)
+        view2_->setFocus(Qt::TabFocusReason);
+    else if (active_ == view2_)
+        view1_->setFocus(Qt::TabFocusReason);
+    else
+        UnexpectedError();
+}
+
+// ----- wrap and writing mode --------------------------------------------------------------------
+
+void TOMForm::ReapplySelectionBar() {
+    view1_->SetSelectionBar(true);
+    view2_->SetSelectionBar(true);
+}
+
+void TOMForm::ApplyWrap() {
+    QAction* item = Action("WordWrapOffM");
+    item->setChecked(wrapOff);
+    view1_->SetWordWrap(!wrapOff);
+    view2_->SetWordWrap(!wrapOff);
+    ReapplySelectionBar();
+    item->setEnabled(!verticalFlag);
+}
+
+void TOMForm::WordWrapOffMClick() {
+    wrapOff = !wrapOff;
+    ApplyWrap();
+    active_->setFocus();
+}
+
+void TOMForm::ApplyMode() {
+    if (verticalFlag) wrapOff = false;  // vertical text always wraps at the window edge
+    ApplyWrap();
+    mirroring = false;
+    insertMode = true;
+    panels_[2]->setText(QStringLiteral("挿入"));
+    view1_->SetVertical(verticalFlag);
+    view2_->SetVertical(verticalFlag);
+    ReapplySelectionBar();
+    active_->setFocus();
+    Action(verticalFlag ? "TateModeM" : "YokoModeM")->setChecked(true);
+    mirroring = true;
+    StateRefresh();
+}
+
+namespace {
+struct ViewPlace {
+    int caret;
+    int firstLine;
+};
+}  // namespace
+
+static void SwitchMode(TOMForm* f, bool vertical) {
+    TRichEditEx* v = f->ActiveView();
+    const ViewPlace place{v->SelStart(), v->FirstVisibleLine()};
+    f->verticalFlag = vertical;
+    f->ApplyMode();
+    v->LineScroll(place.firstLine);
+    v->SetSelStart(place.caret);
+}
+
+void TOMForm::TateModeMClick() {
+    SwitchMode(this, true);
+}
+void TOMForm::YokoModeMClick() {
+    SwitchMode(this, false);
+}
+void TOMForm::TextModeTBClick() {
+    SwitchMode(this, !verticalFlag);
+}
