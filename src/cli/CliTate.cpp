@@ -14,6 +14,8 @@
 #include "cli/CliCommand.h"
 #include "core/ColorValue.h"
 #include "core/Cp932.h"
+#include "core/DocumentPath.h"
+#include "rtf/DocumentTateSource.h"
 #include "vertical/SjisText.h"
 #include "vertical/TateEngine.h"
 #include "vertical/TateMessages.h"
@@ -181,6 +183,23 @@ TateSource SourceOf(const std::string& bytes, int wrap) {
     return TateSource::FromPlainText(bytes, f, wrap);
 }
 
+// The document of the input file: .rtf/.wri (any extension that takes the rich-text path) is
+// read by the RTF reader, so every character keeps its own font, size, colour and style; a file
+// that is not RTF, and every other file, is plain text as above.
+TateSource SourceFor(const std::string& path, const std::string& bytes, int wrap) {
+    if (DocumentPath::ReadsAsRichText(path)) {
+        TateFormat base;
+        base.name = SjisText::Sj("ＭＳ Ｐゴシック");
+        base.size = 11;
+        base.color = clBlack;
+        TateSource src;
+        std::string error;
+        if (DocumentTateSource::FromRtf(bytes, wrap, base, src, error)) return src;
+        std::cerr << "orimaki-cli: " << path << ": " << error << " テキストとして読み込みます。\n";
+    }
+    return SourceOf(bytes, wrap);
+}
+
 int Finish(const TateEngine::Result& r, const std::string& output) {
     for (const auto& w : r.warnings) std::cerr << w << "\n";
     if (r.status != TateEngine::Status::Completed) {
@@ -248,7 +267,7 @@ int RunHtml(const std::vector<std::string>& args) {
     TateWarnings readWarnings;
     TateSettings s = TateSettingsReader::FromHtmlDialog(v, method, readWarnings);
     TateEngine::Result r =
-        TateEngine::Run(SourceOf(bytes, wrap), s, static_cast<TateMethod>(method));
+        TateEngine::Run(SourceFor(o.input, bytes, wrap), s, static_cast<TateMethod>(method));
     for (const auto& w : readWarnings.Messages()) std::cerr << w << "\n";
     return Finish(r, o.output);
 }
@@ -269,7 +288,7 @@ int RunText(const std::vector<std::string>& args) {
 
     std::string bytes;
     if (!ReadFile(o.input, bytes)) return 1;
-    TateEngine::Result r = TateEngine::Run(SourceOf(bytes, wrap),
+    TateEngine::Result r = TateEngine::Run(SourceFor(o.input, bytes, wrap),
                                            TateSettingsReader::FromTextDialog(v), TateMethod::Text);
     return Finish(r, o.output);
 }

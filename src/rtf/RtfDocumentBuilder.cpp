@@ -53,7 +53,7 @@ int RtfTables::ListKind(const RtfParaState& para) const {
 
 RtfDocumentBuilder::RtfDocumentBuilder(QTextCursor& cursor, const RtfTables& tables,
                                        bool wholeDocument)
-    : cursor_(cursor), tables_(tables), wholeDocument_(wholeDocument), blockOurs_(wholeDocument) {}
+    : cursor_(cursor), tables_(tables), blockOurs_(wholeDocument) {}
 
 RtfDocumentBuilder::RunKey RtfDocumentBuilder::KeyOf(const RtfCharState& s, int font) const {
     RunKey k;

@@ -47,7 +47,6 @@ private:
 
     QTextCursor& cursor_;
     const RtfTables& tables_;
-    bool wholeDocument_;
     bool pendingBreak_ = false;
     bool blockOurs_ = false;
     QString runText_;

@@ -1,0 +1,33 @@
+// libFuzzer target: any bytes through the RTF reader into a document; what was read is
+// written again by the RTF writer, read back, and converted to HTML.
+#include <QGuiApplication>
+#include <QTextDocument>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "convert/RtfToHtml.h"
+#include "rtf/RtfReader.h"
+#include "rtf/RtfWriter.h"
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static QGuiApplication app(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view rtf(reinterpret_cast<const char*>(data), size);
+    QTextDocument doc;
+    if (!RtfReader::ReadDocument(rtf, doc).ok) return 0;
+    const std::string again = RtfWriter::Write(doc);
+    QTextDocument back;
+    if (!RtfReader::ReadDocument(again, back).ok) std::abort();  // our own output is RTF
+    try {
+        RtfToHtml(again);
+    } catch (const RtfToHtmlError&) {
+        std::abort();  // our own output declares every font and colour it uses
+    }
+    return 0;
+}

@@ -1,0 +1,247 @@
+// orimaki-cli yoko-html, rtf2html, to-rtf and to-text: the horizontal HTML export and the rich
+// text round trips. Inputs whose extension takes the rich-text path (.rtf, .wri …) are read by
+// the RTF reader (a file that is not RTF is read as plain text instead, as the editor does);
+// other inputs are plain text (Shift-JIS, or a recognisable UTF-8/UTF-16/EUC-JP) in the
+// default font "ＭＳ Ｐゴシック", 11 points, black.
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/CliCommand.h"
+#include "convert/RtfToHtml.h"
+#include "convert/YokoHtmlPage.h"
+#include "core/ColorValue.h"
+#include "core/Cp932.h"
+#include "core/DocumentPath.h"
+#include "core/TextEncoding.h"
+#include "rtf/GuiEnvironment.h"
+#include "rtf/RtfReader.h"
+#include "rtf/RtfWriter.h"
+#include "rtf/TextProperties.h"
+
+namespace {
+
+constexpr const char* kPrefix = "orimaki-cli: ";
+
+bool ReadFile(const std::string& path, std::string& out) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::cerr << kPrefix << "入力ファイルを開けません: " << path << " (" << std::strerror(errno)
+                  << ")\n";
+        return false;
+    }
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    out = ss.str();
+    return true;
+}
+
+bool WriteFile(const std::string& path, const std::string& bytes) {
+    std::remove(path.c_str());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out || !out.write(bytes.data(), std::streamsize(bytes.size())) || !out.flush()) {
+        std::cerr << kPrefix << "出力ファイルに書けません: " << path << " (" << std::strerror(errno)
+                  << ")\n";
+        return false;
+    }
+    return true;
+}
+
+bool ReadAllStdin(std::string& out) {
+    std::vector<char> buf(1 << 16);
+    for (;;) {
+        const std::size_t got = std::fread(buf.data(), 1, buf.size(), stdin);
+        out.append(buf.data(), got);
+        if (got < buf.size()) break;
+    }
+    if (std::ferror(stdin)) {
+        std::cerr << kPrefix << "標準入力を読めませんでした (" << std::strerror(errno) << ")\n";
+        return false;
+    }
+    return true;
+}
+
+// INPUT [-o OUTPUT] [extra options with a value]
+struct Args {
+    std::string input, output, background;
+};
+
+std::string ParseArgs(const std::vector<std::string>& args, bool allowBackground, Args& a) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& w = args[i];
+        if (w == "-o" || w == "--output" || (allowBackground && w == "--background")) {
+            if (i + 1 >= args.size()) return w + " の後に値を指定してください。";
+            (w == "--background" ? a.background : a.output) = args[++i];
+        } else if (!w.empty() && w[0] == '-' && w != "-") {
+            return "知らないオプションです: " + w;
+        } else if (a.input.empty()) {
+            a.input = w;
+        } else {
+            return "入力ファイルは一つだけ指定してください。";
+        }
+    }
+    if (a.input.empty()) return "入力ファイルを指定してください。";
+    return {};
+}
+
+// The document of a file, as the editor loads it.
+bool LoadDocument(const std::string& path, QTextDocument& doc) {
+    std::string bytes;
+    if (!ReadFile(path, bytes)) return false;
+    if (DocumentPath::ReadsAsRichText(path)) {
+        if (RtfReader::ReadDocument(bytes, doc).ok) return true;
+        std::cerr << kPrefix << path << ": " << RtfReader::NotRtfMessage().toStdString()
+                  << " テキストとして読み込みます。\n";
+    }
+    const TextEncoding::Decoded text = TextEncoding::ReadText(bytes, nullptr);
+    QTextCharFormat f;
+    f.setFontFamilies(QStringList{QStringLiteral("ＭＳ Ｐゴシック")});
+    f.setFontPointSize(11);
+    f.setForeground(QColor(0, 0, 0));
+    f.setProperty(TextProperties::CharsetProperty, 128);
+    doc.clear();
+    QTextCursor c(&doc);
+    c.setBlockCharFormat(f);
+    c.insertText(QString::fromStdString(text.text), f);
+    return true;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    return a == b;
+}
+
+int RunYokoHtml(const std::vector<std::string>& args) {
+    Args a;
+    const std::string err = ParseArgs(args, true, a);
+    if (!err.empty()) return CliCommand::UsageError(err);
+    TColor background = clWhite;
+    if (!a.background.empty() && !HtmlToColor(a.background, background) &&
+        !StringToColor(a.background, background))
+        return CliCommand::UsageError(
+            "--background は RRGGBB か色の名前 (clWhite …) で指定してください: " + a.background);
+    const std::string output = a.output.empty() ? YokoHtmlPage::OutputPath(a.input) : a.output;
+    if (SameFile(output, a.input)) {
+        std::cerr << kPrefix << "出力先が入力ファイルと同じです: " << output << "\n";
+        return 1;
+    }
+    GuiEnvironment::EnsureGuiApplication();
+    QTextDocument doc;
+    if (!LoadDocument(a.input, doc)) return 1;
+    std::string page;
+    try {
+        page = YokoHtmlPage::Build(RtfWriter::Write(doc), a.input, background);
+    } catch (const RtfToHtmlError& e) {
+        std::cerr << kPrefix << "HTMLを生成できません: " << e.what() << "\n";
+        return 1;
+    }
+    return WriteFile(output, page) ? 0 : 1;
+}
+
+int RunRtf2Html(const std::vector<std::string>& args) {
+    if (!args.empty()) return CliCommand::UsageError("rtf2html は引数を取りません。");
+    std::string in;
+    if (!ReadAllStdin(in)) return 1;
+    std::string html;
+    try {
+        html = RtfToHtml(in);
+    } catch (const RtfToHtmlError& e) {
+        std::cerr << kPrefix << e.what() << "\n";
+        return 1;
+    }
+    if (std::fwrite(html.data(), 1, html.size(), stdout) != html.size() ||
+        std::fflush(stdout) != 0) {
+        std::cerr << kPrefix << "標準出力に書けませんでした (" << std::strerror(errno) << ")\n";
+        return 1;
+    }
+    return 0;
+}
+
+int RunToRtf(const std::vector<std::string>& args) {
+    Args a;
+    const std::string err = ParseArgs(args, false, a);
+    if (!err.empty()) return CliCommand::UsageError(err);
+    const std::string output =
+        a.output.empty() ? DocumentPath::ChangeExtension(a.input, ".rtf") : a.output;
+    if (SameFile(output, a.input)) {
+        std::cerr << kPrefix
+                  << "出力先が入力ファイルと同じです。-o で別の名前を指定してください: " << output
+                  << "\n";
+        return 1;
+    }
+    GuiEnvironment::EnsureGuiApplication();
+    QTextDocument doc;
+    if (!LoadDocument(a.input, doc)) return 1;
+    return WriteFile(output, RtfWriter::Write(doc)) ? 0 : 1;
+}
+
+int RunToText(const std::vector<std::string>& args) {
+    Args a;
+    bool lossy = false;
+    std::vector<std::string> rest;
+    for (const std::string& w : args) {
+        if (w == "--lossy")
+            lossy = true;
+        else
+            rest.push_back(w);
+    }
+    const std::string err = ParseArgs(rest, false, a);
+    if (!err.empty()) return CliCommand::UsageError(err);
+    const std::string output =
+        a.output.empty() ? DocumentPath::ChangeExtension(a.input, ".txt") : a.output;
+    if (SameFile(output, a.input)) {
+        std::cerr << kPrefix
+                  << "出力先が入力ファイルと同じです。-o で別の名前を指定してください: " << output
+                  << "\n";
+        return 1;
+    }
+    GuiEnvironment::EnsureGuiApplication();
+    QTextDocument doc;
+    if (!LoadDocument(a.input, doc)) return 1;
+    QString text;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        if (b != doc.begin()) text += QStringLiteral("\r\n");
+        QString t = b.text();
+        t.replace(QChar(0x2028), QStringLiteral("\r\n"));
+        t.remove(QChar(0xFFFC));
+        text += t;
+    }
+    const Cp932::EncodeResult enc = Cp932::Encode(text.toStdString());
+    if (!enc.ok()) {
+        std::string chars;
+        for (char32_t c : enc.unmappable) chars += QString::fromUcs4(&c, 1).toStdString();
+        std::cerr << kPrefix << "Shift-JIS で保存できない文字があります: " << chars << "\n";
+        if (!lossy) {
+            std::cerr << kPrefix
+                      << "保存しませんでした。--lossy を付けると「?」に置き換えて保存します。\n";
+            return 1;
+        }
+    }
+    return WriteFile(output, enc.bytes) ? 0 : 1;
+}
+
+const CliCommand::Registrar yokoHtml(
+    "yoko-html",
+    "yoko-html INPUT [-o OUTPUT] [--background RRGGBB|COLOUR]\n"
+    "      横書きHTMLを生成 (INPUT: .rtf/.wri または Shift-JIS テキスト; 既定の出力は拡張子 .html)",
+    RunYokoHtml);
+const CliCommand::Registrar rtf2html(
+    "rtf2html", "rtf2html < IN.rtf > OUT.html\n      RTF を HTML に変換 (変換器のみ)", RunRtf2Html);
+const CliCommand::Registrar toRtf(
+    "to-rtf", "to-rtf INPUT [-o OUTPUT]\n      文書を RTF で保存 (既定の出力は拡張子 .rtf)",
+    RunToRtf);
+const CliCommand::Registrar toText(
+    "to-text",
+    "to-text INPUT [-o OUTPUT] [--lossy]\n"
+    "      文書を Shift-JIS テキスト (CR LF) で保存 (既定の出力は拡張子 .txt)",
+    RunToText);
+
+}  // namespace

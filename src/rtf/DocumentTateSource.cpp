@@ -1,0 +1,89 @@
+#include "rtf/DocumentTateSource.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include "core/Cp932.h"
+#include "rtf/GuiEnvironment.h"
+#include "rtf/RtfReader.h"
+
+namespace {
+
+TateFormat FormatOf(const QTextCharFormat& f, const TateFormat& base) {
+    TateFormat t = base;
+    const QStringList families = f.fontFamilies().toStringList();
+    if (!families.isEmpty() && !families.first().isEmpty())
+        t.name = Cp932::ToSjis(families.first().toStdString());
+    if (f.fontPointSize() > 0) t.size = int(f.fontPointSize() + 0.5);
+    if (f.foreground().style() != Qt::NoBrush) {
+        const QColor c = f.foreground().color();
+        t.color = RgbColor(std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue()));
+    }
+    int style = 0;
+    if (f.fontWeight() >= QFont::DemiBold) style |= TateFormat::Bold;
+    if (f.fontItalic()) style |= TateFormat::Italic;
+    if (f.fontUnderline()) style |= TateFormat::Underline;
+    if (f.fontStrikeOut()) style |= TateFormat::StrikeOut;
+    t.style = style;
+    return t;
+}
+
+}  // namespace
+
+TateSource DocumentTateSource::FromDocument(const QTextDocument& document, int wrap,
+                                            const TateFormat& base) {
+    TateSource src;
+    std::string whole;
+    bool firstParagraph = true;
+    for (QTextBlock b = document.begin(); b.isValid(); b = b.next()) {
+        if (!firstParagraph) whole += "\r\n";
+        firstParagraph = false;
+        int inLine = 0;  // characters on the current display line
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment frag = it.fragment();
+            const TateFormat fmt = FormatOf(frag.charFormat(), base);
+            const QString text = frag.text();
+            qsizetype i = 0;
+            while (i < text.size()) {
+                const QChar ch = text.at(i);
+                if (ch.unicode() == 0x2028 || ch.unicode() == 0x2029) {
+                    src.EndLine(true);
+                    whole += "\r\n";
+                    inLine = 0;
+                    ++i;
+                    continue;
+                }
+                if (ch.unicode() == 0xFFFC) {
+                    ++i;
+                    continue;
+                }
+                if (wrap > 0 && inLine == wrap) {
+                    src.EndLine(false);
+                    inLine = 0;
+                }
+                const qsizetype len = (ch.isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+                const std::string sjis = Cp932::ToSjis(text.mid(i, len).toStdString());
+                src.AppendChars(sjis, fmt);
+                whole += sjis;
+                ++inLine;
+                i += len;
+            }
+        }
+        src.EndLine(true);
+    }
+    src.SetDocumentText(std::move(whole));
+    return src;
+}
+
+bool DocumentTateSource::FromRtf(std::string_view rtf, int wrap, const TateFormat& base,
+                                 TateSource& out, std::string& error) {
+    GuiEnvironment::EnsureGuiApplication();
+    QTextDocument doc;
+    const RtfReader::Result r = RtfReader::ReadDocument(rtf, doc);
+    if (!r.ok) {
+        error = r.error.toStdString();
+        return false;
+    }
+    out = FromDocument(doc, wrap, base);
+    return true;
+}
