@@ -24,6 +24,7 @@ int LinesOf(const QTextBlock& b) {
 class THorizontalEdit::SelectionBar : public QWidget {
 public:
     explicit SelectionBar(THorizontalEdit* edit) : QWidget(edit), edit_(edit) {
+        setObjectName(QStringLiteral("SelectionBar"));
         setCursor(Qt::ArrowCursor);
         setAttribute(Qt::WA_NoSystemBackground);
     }

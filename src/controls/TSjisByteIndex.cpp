@@ -1,5 +1,6 @@
 #include "controls/TSjisByteIndex.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <algorithm>
@@ -11,6 +12,9 @@ TSjisByteIndex* TSjisByteIndex::For(QTextDocument* doc) {
 }
 
 TSjisByteIndex::TSjisByteIndex(QTextDocument* doc) : QObject(doc), doc_(doc) {
+    // A document reports its changes only once it has a layout; a document without a view
+    // would otherwise change under the index unnoticed.
+    doc->documentLayout();
     connect(doc, &QTextDocument::contentsChange, this, &TSjisByteIndex::OnContentsChange);
     Rebuild();
 }
