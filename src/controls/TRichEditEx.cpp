@@ -8,10 +8,14 @@
 
 #include "controls/THorizontalEdit.h"
 #include "controls/TSjisByteIndex.h"
+#include "controls/TVerticalView.h"
 
 namespace {
 TRichEditEx::PresenterFactory& VerticalFactory() {
-    static TRichEditEx::PresenterFactory factory;
+    // The program's own vertical view, unless another presentation is registered.
+    static TRichEditEx::PresenterFactory factory = [](TRichEditEx* owner) -> TRichEditPresenter* {
+        return new TVerticalView(owner);
+    };
     return factory;
 }
 
@@ -105,6 +109,11 @@ void TRichEditEx::Attach(TRichEditPresenter* p) {
     if (auto* edit = qobject_cast<QTextEdit*>(w)) {
         connect(edit, &QTextEdit::selectionChanged, this, &TRichEditEx::SelectionChanged);
         connect(edit, &QTextEdit::cursorPositionChanged, this, &TRichEditEx::SelectionChanged);
+    }
+    if (auto* view = qobject_cast<TVerticalView*>(w)) {
+        connect(view, &TVerticalView::SelectionChanged, this, &TRichEditEx::SelectionChanged);
+        connect(view, &TVerticalView::CursorPositionChanged, this,
+                &TRichEditEx::SelectionChanged);
     }
 }
 

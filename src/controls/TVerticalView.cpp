@@ -169,26 +169,28 @@ void TVerticalView::resizeEvent(QResizeEvent* event) {
 
 // ---- display lines ----
 
-int TVerticalView::LineCount() {
+int TVerticalView::LineCount() const {
     if (!m_layout) return 0;
-    int n = 0;
-    KeepingFirstColumn([&] { n = m_layout->ColumnCount(); });
-    return n;
+    return Mutable([](TVerticalView* self) {
+        int n = 0;
+        self->KeepingFirstColumn([&] { n = self->m_layout->ColumnCount(); });
+        return n;
+    });
 }
 
-int TVerticalView::LineOfPosition(int position) {
+int TVerticalView::LineOfPosition(int position) const {
     if (!m_layout) return 0;
     LineCount();
     return m_layout->ColumnOfPosition(position).global;
 }
 
-int TVerticalView::LineStart(int line) {
+int TVerticalView::LineStart(int line) const {
     if (!m_layout || line < 0) return -1;
     if (line >= LineCount()) return -1;
     return m_layout->ColumnStart(m_layout->Column(line));
 }
 
-int TVerticalView::FirstVisibleLine() {
+int TVerticalView::FirstVisibleLine() const {
     if (!m_layout) return 0;
     LineCount();
     return m_layout->ColumnAtOffset(m_offset).global;
@@ -203,6 +205,47 @@ void TVerticalView::ScrollToLine(int line) {
 
 void TVerticalView::ScrollByLines(int lines) {
     ScrollToLine(FirstVisibleLine() + lines);
+}
+
+void TVerticalView::ScrollToStart() {
+    SetOffset(0);
+}
+
+// ---- presentation options ----
+
+void TVerticalView::SetTextCursorQuietly(const QTextCursor& cursor) {
+    if (!m_doc || cursor.document() != m_doc) return;
+    const bool hadSel = m_cursor.hasSelection();
+    m_cursor = cursor;
+    m_atColumnEnd = false;
+    m_preferredY = -1;
+    viewport()->update();
+    emit CursorPositionChanged();
+    if (hadSel || m_cursor.hasSelection()) emit SelectionChanged();
+}
+
+void TVerticalView::SetHideScrollBars(bool hide) {
+    setHorizontalScrollBarPolicy(hide ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
+}
+
+void TVerticalView::SetSelectionBar(bool on) {
+    const int h = on ? kSelectionBar : 0;
+    if (h == m_barHeight) return;
+    m_barHeight = h;
+    UpdateColumnHeight();
+    viewport()->update();
+}
+
+void TVerticalView::SetBackground(const QColor& color) {
+    QPalette p = palette();
+    p.setColor(QPalette::Base, color);
+    setPalette(p);
+    viewport()->update();
+}
+
+void TVerticalView::SetUpdatesSuspended(bool suspended) {
+    viewport()->setUpdatesEnabled(!suspended);
+    if (!suspended) viewport()->update();
 }
 
 // ---- caret ----

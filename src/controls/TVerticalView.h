@@ -13,38 +13,52 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "controls/TRichEditPresenter.h"
 #include "controls/TVerticalLayout.h"
 #include "controls/TVerticalPainter.h"
 
-class TVerticalView : public QAbstractScrollArea {
+class TVerticalView : public QAbstractScrollArea, public TRichEditPresenter {
     Q_OBJECT
 public:
     explicit TVerticalView(QWidget* parent = nullptr);
     ~TVerticalView() override;
 
-    void SetDocument(QTextDocument* document);
+    void SetDocument(QTextDocument* document) override;
     QTextDocument* Document() const { return m_doc; }
     TVerticalLayout* Layout() const { return m_layout; }
 
-    QTextCursor TextCursor() const { return m_cursor; }
-    void SetTextCursor(const QTextCursor& cursor);
+    QTextCursor TextCursor() const override { return m_cursor; }
+    void SetTextCursor(const QTextCursor& cursor) override;
     // Moves the caret (and the selection's moving end with `mode` KeepAnchor).
     void SetPosition(int position, QTextCursor::MoveMode mode = QTextCursor::MoveAnchor);
 
     bool OverwriteMode() const { return m_overwrite; }
     void SetOverwriteMode(bool on);
     bool IsReadOnly() const { return m_readOnly; }
-    void SetReadOnly(bool on) { m_readOnly = on; }
-    // Keeps the selection drawn while the view has no focus.
-    void SetHideSelection(bool hide);
+    void SetReadOnly(bool on) override { m_readOnly = on; }
+    // Hides the selection while the view has no focus.
+    void SetHideSelection(bool hide) override;
 
     // Display lines (columns).
-    int LineCount();
-    int LineOfPosition(int position);
-    int LineStart(int line);
-    int FirstVisibleLine();
+    int LineCount() const override;
+    int LineOfPosition(int position) const override;
+    int LineStart(int line) const override;
+    int FirstVisibleLine() const override;
     void ScrollByLines(int lines);
     void ScrollToLine(int line);
+
+    // The rest of the presentation interface of TRichEditEx.
+    QWidget* Widget() override { return this; }
+    void SetTextCursorQuietly(const QTextCursor& cursor);
+    void EnsureCursorVisible() override { EnsureCaretVisible(); }
+    void ScrollLines(int lines) override { ScrollByLines(lines); }
+    void ScrollToStart() override;
+    // Vertical text always wraps at the view's height.
+    void SetWordWrap(bool) override {}
+    void SetHideScrollBars(bool hide) override;
+    void SetSelectionBar(bool on) override;
+    void SetBackground(const QColor& color) override;
+    void SetUpdatesSuspended(bool suspended) override;
 
     // Rectangle of the caret (a bar across its column) in viewport coordinates, and the
     // position under a viewport point.
@@ -54,9 +68,9 @@ public:
     void EnsureCaretVisible();
 
     // Edits and clipboard.
-    void Copy();
-    void Cut();
-    void Paste();
+    void Copy() override;
+    void Cut() override;
+    void Paste() override;
     void SelectAll();
 
     // Draws the columns that the viewport shows into `painter` (for pictures of the view).
@@ -64,7 +78,8 @@ public:
 
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
-    static constexpr int kSelectionBar = 12;  // margin above the columns that selects columns
+    // Height of the selection bar: a margin above the columns in which a click selects columns.
+    static constexpr int kSelectionBar = 12;
     static constexpr int kPadding = 6;
 
 signals:
@@ -91,7 +106,7 @@ protected:
 private:
     // Geometry: viewport x of the right edge of the column at layout offset o.
     qreal XOf(qreal offset) const;
-    qreal TextTop() const { return kSelectionBar + kPadding; }
+    qreal TextTop() const { return m_barHeight + kPadding; }
     qreal MaxOffset();
     void SetOffset(qreal offset);
     void UpdateColumnHeight();
@@ -113,6 +128,11 @@ private:
     TVerticalLayout::ColumnRef ColumnAtX(qreal viewportX);
     void SelectColumnsTo(const TVerticalLayout::ColumnRef& column);
 
+    template <class F>
+    auto Mutable(F&& f) const {
+        return f(const_cast<TVerticalView*>(this));
+    }
+
     QPointer<QTextDocument> m_doc;
     TVerticalLayout* m_layout = nullptr;
     QTextCursor m_cursor;
@@ -124,6 +144,7 @@ private:
     bool m_readOnly = false;
     bool m_hideSelection = true;
     bool m_caretOn = true;
+    int m_barHeight = kSelectionBar;
     QString m_preedit;
     int m_preeditCursor = 0;
     // Mouse selection.

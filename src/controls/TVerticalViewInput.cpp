@@ -321,7 +321,7 @@ void TVerticalView::mousePressEvent(QMouseEvent* e) {
     setFocus(Qt::MouseFocusReason);
     const bool shift = e->modifiers() & Qt::ShiftModifier;
     const QPoint p = e->position().toPoint();
-    if (p.y() < kSelectionBar) {
+    if (p.y() < m_barHeight) {
         // The selection bar above the columns selects whole columns.
         const ColumnRef c = ColumnAtX(p.x());
         if (!c.valid()) return;
@@ -348,7 +348,7 @@ void TVerticalView::mousePressEvent(QMouseEvent* e) {
 void TVerticalView::mouseMoveEvent(QMouseEvent* e) {
     const QPoint p = e->position().toPoint();
     if (!(e->buttons() & Qt::LeftButton)) {
-        viewport()->setCursor(p.y() < kSelectionBar ? Qt::ArrowCursor : Qt::IBeamCursor);
+        viewport()->setCursor(p.y() < m_barHeight ? Qt::ArrowCursor : Qt::IBeamCursor);
         return;
     }
     if (!m_layout) return;
@@ -386,7 +386,7 @@ void TVerticalView::mouseDoubleClickEvent(QMouseEvent* e) {
         return;
     }
     const QPoint p = e->position().toPoint();
-    if (p.y() < kSelectionBar) {
+    if (p.y() < m_barHeight) {
         mousePressEvent(e);
         return;
     }
