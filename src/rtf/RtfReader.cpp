@@ -276,7 +276,7 @@ public:
             }
         }
         FlushBytes();
-        builder_.Finish(top().para, top().chr);
+        if (!finished_) builder_.Finish(top().para, top().chr);
     }
 
 private:
@@ -298,6 +298,12 @@ private:
         ucSkip_ = 0;
         star_ = false;
         if (top().dest == Dest::FontTable) FinishFont();
+        if (stack_.size() == 2) {
+            // The brace that closes {\rtf1 ends the document; whatever follows is not read.
+            builder_.Finish(top().para, top().chr);
+            finished_ = true;
+            p_ = s_.size();
+        }
         if (stack_.size() > 1) stack_.pop_back();
     }
 
@@ -836,6 +842,7 @@ private:
     RtfDocumentBuilder builder_;
     std::vector<Group> stack_;
     bool star_ = false;
+    bool finished_ = false;
     int ucSkip_ = 0;
     bool haveAnsicpg_ = false;
 
