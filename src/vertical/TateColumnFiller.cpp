@@ -57,6 +57,8 @@ int TateColumnFiller::Fill(const TateSource& source, const TateSource::Line* lin
         return 0;
     }
 
+    const auto& refs = line->references;
+    std::size_t nextRef = 0;
     int row = 0;
     std::size_t pos = 0;
     while (pos < text.size() && row < TateGrid::kMaxCharacters) {
@@ -70,7 +72,11 @@ int TateColumnFiller::Fill(const TateSource& source, const TateSource::Line* lin
         };
         const unsigned char b = static_cast<unsigned char>(text[pos]);
         if (len == 2) {  // already full width
-            store(std::string_view(text).substr(pos, 2));
+            while (nextRef < refs.size() && refs[nextRef].first < pos) ++nextRef;
+            if (nextRef < refs.size() && refs[nextRef].first == pos)
+                store(refs[nextRef].second);
+            else
+                store(std::string_view(text).substr(pos, 2));
             pos += 2;
             continue;
         }

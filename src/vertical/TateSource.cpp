@@ -33,6 +33,12 @@ void TateSource::AppendChars(std::string_view sjis, const TateFormat& format) {
     pending_.text.append(sjis);
 }
 
+void TateSource::AppendReference(std::string_view reference, const TateFormat& format) {
+    static const std::string geta = "\x81\xA6";  // 〓
+    pending_.references.emplace_back(pending_.text.size(), std::string(reference));
+    AppendChars(geta, format);
+}
+
 void TateSource::EndLine(bool paragraphEnd) {
     pending_.paragraphEnd = paragraphEnd;
     lines_.push_back(std::move(pending_));

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "vertical/TateFormat.h"
@@ -22,6 +23,9 @@ public:
         std::string text;          // Shift-JIS, without the line break
         std::vector<Run> runs;     // ascending offsets; empty = format 0
         bool paragraphEnd = true;  // false when the view wrapped the paragraph after this line
+        // Characters that code page 932 cannot hold: byte offset of the stand-in "〓" in text,
+        // and the numeric character reference ("&#134071;") its cell gets. Ascending offsets.
+        std::vector<std::pair<std::size_t, std::string>> references;
     };
 
     // Registers a format and returns its index (the same format always gives the same index).
@@ -36,6 +40,9 @@ public:
     // Builds a line piece by piece: characters with their format, then EndLine.
     void AppendChars(std::string_view sjis, const TateFormat& format);
     void EndLine(bool paragraphEnd = true);
+    // A character that code page 932 cannot hold: it counts as one character of the line and
+    // its cell holds the reference text ("&#134071;"), written into the page as it is.
+    void AppendReference(std::string_view reference, const TateFormat& format);
 
     std::size_t LineCount() const { return lines_.size(); }
     const Line& LineAt(std::size_t i) const { return lines_[i]; }

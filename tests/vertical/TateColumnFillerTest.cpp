@@ -134,3 +134,20 @@ TEST(PageBreaksText, MarkerInsideAWrappedParagraphIsText) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ColumnFiller, CharacterOutsideTheCodePageKeepsItsReference) {
+    TateSource src;
+    src.AppendChars(J("吉"), Fmt("x"));
+    src.AppendReference("&#134071;", Fmt("x"));
+    src.AppendChars(J("〓"), Fmt("x"));  // a real geta mark stays one
+    src.EndLine();
+    TateGrid grid;
+    EXPECT_EQ(TateColumnFiller::Fill(src, &src.LineAt(0), grid, 0, Fmt("x")), 2);
+    EXPECT_SJIS(grid.At(0, 0).text, "吉");
+    EXPECT_EQ(grid.At(1, 0).text, "&#134071;");
+    EXPECT_SJIS(grid.At(2, 0).text, "〓");
+}
+
+}  // namespace
