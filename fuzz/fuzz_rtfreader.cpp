@@ -1,5 +1,6 @@
 // libFuzzer target: any bytes through the RTF reader into a document; what was read is
-// written again by the RTF writer, read back, and converted to HTML.
+// written again by the RTF writer, read back, and converted to HTML; it also becomes a
+// vertical generation source.
 #include <QGuiApplication>
 #include <QTextDocument>
 #include <cstddef>
@@ -8,6 +9,7 @@
 #include <string_view>
 
 #include "convert/RtfToHtml.h"
+#include "rtf/DocumentTateSource.h"
 #include "rtf/RtfReader.h"
 #include "rtf/RtfWriter.h"
 
@@ -21,6 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view rtf(reinterpret_cast<const char*>(data), size);
     QTextDocument doc;
     if (!RtfReader::ReadDocument(rtf, doc).ok) return 0;
+    TateFormat base;
+    base.name = "font";
+    DocumentTateSource::FromDocument(doc, 20, base);
     const std::string again = RtfWriter::Write(doc);
     QTextDocument back;
     if (!RtfReader::ReadDocument(again, back).ok) std::abort();  // our own output is RTF
