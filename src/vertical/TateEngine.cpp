@@ -8,6 +8,7 @@
 #include "vertical/TateBlockSeparator.h"
 #include "vertical/TateColumnFiller.h"
 #include "vertical/TateColumnWriter.h"
+#include "vertical/TateFloatingTableWriter.h"
 #include "vertical/TateGrid.h"
 #include "vertical/TateMessages.h"
 #include "vertical/TateOutput.h"
@@ -64,10 +65,13 @@ TateEngine::Result TateEngine::Run(const TateSource& source, const TateSettings&
 
         std::unique_ptr<TateRowWriter> rowWriter;
         std::unique_ptr<TateColumnWriter> columnWriter;
+        std::unique_ptr<TateFloatingTableWriter> floatingWriter;
         if (text) {
             rowWriter = std::make_unique<TateRowWriter>(s, s.fullWidthSpacing, false, warnings);
         } else if (m <= 1) {
             rowWriter = std::make_unique<TateRowWriter>(s, m == 0, s.hyperlinks, warnings);
+        } else if (m == 2) {
+            floatingWriter = std::make_unique<TateFloatingTableWriter>(s, warnings);
         } else {
             columnWriter = std::make_unique<TateColumnWriter>(s, m, warnings);
         }
@@ -89,6 +93,8 @@ TateEngine::Result TateEngine::Run(const TateSource& source, const TateSettings&
             }
             if (rowWriter)
                 rowWriter->WriteBlock(*grid, k, lastBlock, out);
+            else if (floatingWriter)
+                floatingWriter->WriteBlock(*grid, out);
             else
                 columnWriter->WriteBlock(*grid, k, lastBlock, out);
 
