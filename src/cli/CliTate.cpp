@@ -15,6 +15,7 @@
 #include "core/ColorValue.h"
 #include "core/Cp932.h"
 #include "core/DocumentPath.h"
+#include "core/ShiftJis.h"
 #include "rtf/DocumentTateSource.h"
 #include "vertical/SjisText.h"
 #include "vertical/TateEngine.h"
@@ -173,6 +174,32 @@ std::string BaseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// Tells the user when the input does not read as Shift-JIS (a lead byte without a valid trail
+// byte, or a byte that is no character of code page 932); the run goes on, since a Shift-JIS
+// file may hold a few stray bytes.
+void WarnIfNotShiftJis(const std::string& bytes) {
+    std::size_t bad = 0, first = 0;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const unsigned char b = static_cast<unsigned char>(bytes[i]);
+        bool ok = true;
+        std::size_t len = 1;
+        if (ShiftJis::IsLeadByte(b)) {
+            const unsigned char t =
+                i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[i + 1]) : 0;
+            ok = (t >= 0x40 && t <= 0x7E) || (t >= 0x80 && t <= 0xFC);
+            len = ok ? 2 : 1;
+        } else {
+            ok = !(b == 0x80 || b == 0xA0 || b >= 0xFD);
+        }
+        if (!ok && bad++ == 0) first = i;
+        i += len;
+    }
+    if (bad > 0)
+        std::cerr << "入力ファイルに Shift-JIS として読めないバイトが " << bad
+                  << " か所あります（最初は " << first
+                  << " バイト目）。文字コードを確かめてください。\n";
+}
+
 // The plain-text document of the input: every character in "ＭＳ Ｐゴシック", 11 points, black.
 TateSource SourceOf(const std::string& bytes, int wrap) {
     TateFormat f;
@@ -264,6 +291,7 @@ int RunHtml(const std::vector<std::string>& args) {
 
     std::string bytes;
     if (!ReadFile(o.input, bytes)) return 1;
+    WarnIfNotShiftJis(bytes);
     TateWarnings readWarnings;
     TateSettings s = TateSettingsReader::FromHtmlDialog(v, method, readWarnings);
     TateEngine::Result r =

@@ -264,3 +264,20 @@ TEST(CliTate, TitleCharactersOutsideTheCodePageBecomeReferences) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CliTate, InputThatIsNotShiftJisIsReported) {
+    // "あ" in UTF-8 (E3 81 82): 0xE3 0x81 is a Shift-JIS pair, 0x82 a lead byte cut off;
+    // 0x82 0x20 is a lead byte with no trail byte; 0xFF is no character.
+    for (const char* bad : {"\xE3\x81\x82", "\x82\x20", "a\xFF"}) {
+        TateRun r = Tate("tate-text --lines 1 INPUT", bad);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_NE(r.err.find("Shift-JIS として読めないバイト"), std::string::npos) << r.err;
+        EXPECT_FALSE(r.out.empty());
+    }
+    TateRun fine = Tate("tate-text --lines 1 INPUT", J("あ"));
+    EXPECT_TRUE(fine.err.empty()) << fine.err;
+}
+
+}  // namespace
