@@ -207,6 +207,7 @@ TateSource SourceOf(const std::string& bytes, int wrap) {
     f.size = 11;
     f.color = clBlack;
     f.style = 0;
+    WarnIfNotShiftJis(bytes);
     return TateSource::FromPlainText(bytes, f, wrap);
 }
 
@@ -291,7 +292,6 @@ int RunHtml(const std::vector<std::string>& args) {
 
     std::string bytes;
     if (!ReadFile(o.input, bytes)) return 1;
-    WarnIfNotShiftJis(bytes);
     TateWarnings readWarnings;
     TateSettings s = TateSettingsReader::FromHtmlDialog(v, method, readWarnings);
     TateEngine::Result r =
