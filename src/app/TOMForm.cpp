@@ -57,6 +57,7 @@ void TOMForm::FormCreate() {
     InstallCopyMenuCommands();
     InstallConversionCommands();
     InstallGenerationCommands();
+    InstallOptionsCommands();
     InstallPrintCommands();
     const bool vertical = TRichEditEx::HasVerticalFactory();
     EnableCommand(QStringLiteral("TateModeM"), vertical);

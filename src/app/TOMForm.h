@@ -176,6 +176,10 @@ public:
     void InstallCopyMenuCommands();
     void InstallConversionCommands();
     void InstallGenerationCommands();
+    // The options command (options library) and the help command (TOMFormOptions.cpp).
+    void InstallOptionsCommands();
+    void ShowOptionMClick();
+    void Contents1Click();
     void InstallPrintCommands();
     // Command enabling after new, load and write (save and undo follow the modified flag).
     void CommandEnabling();

@@ -20,9 +20,6 @@ void TOMForm::InstallFindCommands() {}
 // Caret and status, line commands, undo ring and the key relay.
 void TOMForm::InstallCaretCommands() {}
 
-// The address bar and folder tree (AddressEdit, AddressTB, ADeskTopTB, ExtCuBtn).
-void TOMForm::InstallAddressCommands() {}
-
 // Copy menu, background colour, ruler and text check (PopupMenu3, RulerM, CtrlTabM's group).
 void TOMForm::InstallCopyMenuCommands() {}
 

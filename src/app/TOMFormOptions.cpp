@@ -1,0 +1,86 @@
+// The options command (through the options library) and the help command.
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLineEdit>
+#include <QUrl>
+
+#include "app/DocumentFiles.h"
+#include "app/Launchers.h"
+#include "app/OptionsLibrary.h"
+#include "app/TOMForm.h"
+#include "controls/ColorListLoader.h"
+#include "controls/MessageService.h"
+#include "controls/TColorLookupComboBox.h"
+#include "controls/TRichEditEx.h"
+#include "core/DocumentPath.h"
+#include "editing/TAddressBar.h"
+
+void TOMForm::InstallOptionsCommands() {
+    if (QAction* a = Action(QStringLiteral("ShowOptionM"))) {
+        connect(a, &QAction::triggered, this, &TOMForm::ShowOptionMClick);
+        EnableCommand(QStringLiteral("ShowOptionM"), true);
+    }
+    if (QAction* a = Action(QStringLiteral("Contents1"))) {
+        connect(a, &QAction::triggered, this, &TOMForm::Contents1Click);
+        EnableCommand(QStringLiteral("Contents1"), true);
+    }
+}
+
+void TOMForm::ShowOptionMClick() {
+    OptionsLibrary::Values v;
+    v.fontName = defaultFontName;
+    v.fontSize = defaultFontSize;
+    v.fontColor = defaultFontColor;
+    v.newFileExt = newFileExt;
+    v.documentExt = QString::fromStdString(DocumentPath::Extension(documentPath.toStdString()));
+    v.backColor = active_ ? active_->Color() : clWhite;
+    v.colorFileType = static_cast<quint8>(colorFileType);
+    v.programFile = QCoreApplication::applicationFilePath();
+    v.sendToWanted = true;
+    v.desktopWanted = false;
+    v.tabOption = tabOption;
+    if (!OptionsLibrary::Call(v, this)) return;  // no library: nothing to do
+
+    OptionsLibrary::Appliers a;
+    a.defaultFont = [this](const QString& name, int size, TColor color) {
+        defaultFontName = name;
+        defaultFontSize = size;
+        defaultFontColor = color;
+    };
+    a.newFileExt = [this](const QString& ext) { newFileExt = ext; };
+    a.documentExt = [this](const QString& ext) {
+        documentPath = QString::fromStdString(
+            DocumentPath::ChangeExtension(documentPath.toStdString(), ext.toStdString()));
+        if (auto* bar = findChild<TAddressBar*>(QStringLiteral("AddressBar")))
+            bar->ShowAddress(documentPath);
+        else if (addressEdit_)
+            addressEdit_->setText(documentPath);
+    };
+    a.backColor = [this](TColor color) {
+        for (TRichEditEx* view : {view1_, view2_})
+            if (view) view->SetColor(color);
+    };
+    a.colorFileType = [this](quint8 type) {
+        colorFileType = type;
+        if (auto* box = findChild<TColorLookupComboBox*>())
+            ColorListLoader::Load(box, colorFileType, ColorListLoader::DefaultFolder(), this,
+                                  [this] { close(); });
+    };
+    a.launchers = [this, program = v.programFile](bool sendTo, bool desktop) {
+        QString error;
+        if (!Launchers::Apply(sendTo, desktop, program, &error))
+            MessageService::Show(this, QMessageBox::Critical, QStringLiteral("エラー表示"), error,
+                                 QMessageBox::Ok);
+    };
+    a.tabOption = [this](int tab) { tabOption = tab; };
+    OptionsLibrary::Apply(v, a);
+}
+
+void TOMForm::Contents1Click() {
+    // The help beside the program; a failure to open it is not reported.
+    const QString help =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Help/index.html"));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+}
