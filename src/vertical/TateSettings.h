@@ -21,7 +21,8 @@ struct TateSettings {
     bool fontColorSwitch = false;
     int separatorKind = 0;          // 0 hyphens with the block number, 1 <HR>, 2 nothing
     bool fullWidthSpacing = false;  // vertical text only
-    TateFormat defaultFont{};       // name, size; black, no style
+    // name, size; black, no style. Default: "ＭＳ ゴシック" 10 points.
+    TateFormat defaultFont{"\x82\x6C\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4E", 10, clBlack, 0};
     std::string fileName;
     std::string title;
     std::string background;

@@ -118,3 +118,15 @@ TEST(SettingsReader, TextDialog) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SettingsDefaults, PlainSettingsAreUsable) {
+    TateSettings s;
+    EXPECT_SJIS(s.defaultFont.name, "ＭＳ ゴシック");
+    EXPECT_EQ(s.defaultFont.size, 10);
+    EXPECT_SJIS(s.closingQuote, "∟");
+    EXPECT_EQ(s.LineCount(), 50);
+}
+
+}  // namespace
