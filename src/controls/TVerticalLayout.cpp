@@ -1,5 +1,6 @@
 #include "controls/TVerticalLayout.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QElapsedTimer>
 #include <QTextBlock>
 #include <QTextList>
@@ -9,8 +10,15 @@
 TVerticalLayout::TVerticalLayout(QTextDocument* document, QObject* parent)
     : QObject(parent), m_doc(document), m_shaper(m_fonts) {
     if (m_doc) {
-        // A document reports its changes only once it has a layout; make sure it has one.
-        m_doc->documentLayout();
+        // A document reports its changes only once it has a layout. When nothing else has
+        // given it one, the layout made here gets a null page size, which keeps it from laying
+        // the text out horizontally on every change; a QTextEdit set on the document later
+        // sizes it again.
+        if (!m_doc->findChild<QAbstractTextDocumentLayout*>(QString(),
+                                                            Qt::FindDirectChildrenOnly)) {
+            m_doc->documentLayout();
+            m_doc->setPageSize(QSizeF(0, 0));
+        }
         connect(m_doc, &QTextDocument::contentsChange, this, &TVerticalLayout::OnContentsChange);
     }
     Reset();

@@ -27,6 +27,55 @@ char32_t CodePointAt(const QString& text, int i, int* len) {
 
 }  // namespace
 
+namespace {
+
+// Texts shorter than this are shaped and broken whole.
+constexpr int kPieceMinimum = 256;
+constexpr int kCacheLimit = 40000;
+
+bool EndsPiece(char16_t c) {
+    switch (c) {
+        case u'。':
+        case u'、':
+        case u'」':
+        case u'』':
+        case u'！':
+        case u'？':
+        case u'）':
+        case u'．':
+        case u'，':
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Ends of the pieces of text[start, end): after closing punctuation, else between two CJK
+// characters after 128 units, else anywhere safe after 512 units.
+std::vector<int> PieceEnds(const QString& t, int start, int end) {
+    std::vector<int> ends;
+    int pieceStart = start;
+    for (int i = start; i + 1 < end; ++i) {
+        const QChar c = t.at(i);
+        const QChar next = t.at(i + 1);
+        if (next.isLowSurrogate() || next.isMark() || next.unicode() == 0x200D ||
+            (next.unicode() >= 0xFE00 && next.unicode() <= 0xFE0F) || c.isHighSurrogate())
+            continue;
+        const int len = i + 1 - pieceStart;
+        const bool cut = (len >= 8 && EndsPiece(c.unicode())) ||
+                         (len >= 128 && c.unicode() >= 0x3000 && next.unicode() >= 0x3000) ||
+                         len >= 512;
+        if (cut) {
+            ends.push_back(i + 1);
+            pieceStart = i + 1;
+        }
+    }
+    ends.push_back(end);
+    return ends;
+}
+
+}  // namespace
+
 // A stretch of the text with one character format.
 struct TVerticalShaper::Span {
     int start;
@@ -84,7 +133,7 @@ TShapedParagraph TVerticalShaper::Shape(const QTextBlock& block, const QFont& de
     } else {
         out.text = blockText;
     }
-    out.breaks = VerticalTextRules::BreakOpportunities(out.text);
+    out.breaks = Breaks(out.text);
 
     const QString& text = out.text;
     out.clusters.reserve(static_cast<size_t>(text.size()));
@@ -92,67 +141,147 @@ TShapedParagraph TVerticalShaper::Shape(const QTextBlock& block, const QFont& de
     for (const Span& span : spans) {
         if (span.end <= span.start) continue;
         const int baseFont = m_fonts.FontFor(span.format, defaultFont);
-        // Cut the span into segments of one font and one orientation.
-        int segStart = span.start;
-        int segFont = -1;
-        bool segRotated = false;
-        auto flush = [&](int end) {
-            if (segFont >= 0 && end > segStart) {
-                const int run = static_cast<int>(out.runs.size());
-                out.runs.push_back({segFont, span.format, span.preedit});
-                ShapeSegment(out, run, segStart, end, segRotated);
-            }
-            segStart = end;
-            segFont = -1;
-        };
-        for (int i = span.start; i < span.end;) {
-            int len = 1;
-            const char32_t c = CodePointAt(text, i, &len);
-            if (c == kTab || c == kLineSeparator || c == kObject || c == 0x2029) {
-                flush(i);
-                // A cluster of its own, drawn as nothing.
-                const int run = static_cast<int>(out.runs.size());
-                out.runs.push_back({baseFont, span.format, span.preedit});
-                TVerticalCluster cl;
-                cl.start = i;
-                cl.length = len;
-                cl.run = run;
-                cl.firstGlyph = static_cast<int>(out.glyphs.size());
-                const qreal em = m_fonts.At(baseFont).pixelSize;
-                cl.tab = c == kTab;
-                cl.lineBreak = c == kLineSeparator || c == 0x2029;
-                cl.advance = static_cast<float>(cl.tab ? em * 2 : (cl.lineBreak ? 0 : em));
-                out.clusters.push_back(cl);
-                i += len;
-                segStart = i;
-                continue;
-            }
-            const bool rotated = VerticalTextRules::OrientationOf(c) == Orientation::Rotated;
-            int font = baseFont;
-            // Combining marks and joiners stay with the character before them.
-            const bool joins = (c >= 0x0300 && c <= 0x036F) || (c >= 0x3099 && c <= 0x309A) ||
-                               c == 0x200D || (c >= 0xFE00 && c <= 0xFE0F) ||
-                               (c >= 0xE0100 && c <= 0xE01EF);
-            if (joins && segFont >= 0) {
-                i += len;
-                continue;
-            }
-            font = m_fonts.FontWithCharacter(baseFont, c);
-            if (segFont >= 0 && (font != segFont || rotated != segRotated)) flush(i);
-            if (segFont < 0) {
-                segFont = font;
-                segRotated = rotated;
-                segStart = i;
-            }
-            i += len;
+        if (span.end - span.start < kPieceMinimum / 4) {
+            ShapeSpan(out, span, baseFont, span.start, span.end);
+            continue;
         }
-        flush(span.end);
+        // A long span goes piece by piece through the cache.
+        TrimCaches();
+        const QString prefix =
+            QString::number(baseFont) + (span.preedit ? QLatin1Char('p') : QLatin1Char('t'));
+        int a = span.start;
+        for (int b : PieceEnds(text, span.start, span.end)) {
+            QString key = prefix;
+            key += QStringView(text).mid(a, b - a);
+            auto it = m_pieces.constFind(key);
+            if (it == m_pieces.constEnd()) {
+                TShapedParagraph tmp;
+                tmp.text = text;
+                ShapeSpan(tmp, span, baseFont, a, b);
+                Piece piece;
+                piece.clusters = std::move(tmp.clusters);
+                piece.glyphs = std::move(tmp.glyphs);
+                for (TVerticalCluster& cl : piece.clusters) cl.start -= a;
+                for (const TVerticalRun& r : tmp.runs) piece.runFonts.push_back(r.font);
+                it = m_pieces.insert(key, std::move(piece));
+            }
+            const int runBase = static_cast<int>(out.runs.size());
+            for (int f : it->runFonts) out.runs.push_back({f, span.format, span.preedit});
+            const int glyphBase = static_cast<int>(out.glyphs.size());
+            out.glyphs.insert(out.glyphs.end(), it->glyphs.begin(), it->glyphs.end());
+            for (TVerticalCluster cl : it->clusters) {
+                cl.start += a;
+                cl.run += runBase;
+                cl.firstGlyph += glyphBase;
+                out.clusters.push_back(cl);
+            }
+            a = b;
+        }
     }
     return out;
 }
 
+void TVerticalShaper::TrimCaches() const {
+    if (m_pieces.size() > kCacheLimit) m_pieces.clear();
+    if (m_breakPieces.size() > kCacheLimit) m_breakPieces.clear();
+}
+
+std::vector<bool> TVerticalShaper::Breaks(const QString& text) const {
+    const int n = static_cast<int>(text.size());
+    if (n < kPieceMinimum) return VerticalTextRules::BreakOpportunities(text);
+    TrimCaches();
+    std::vector<bool> result(static_cast<size_t>(n) + 1, false);
+    int a = 0;
+    for (int b : PieceEnds(text, 0, n)) {
+        const QString piece = text.mid(a, b - a);
+        auto it = m_breakPieces.constFind(piece);
+        if (it == m_breakPieces.constEnd())
+            it = m_breakPieces.insert(piece, VerticalTextRules::BreakOpportunities(piece));
+        std::copy(it->begin(), it->begin() + (b - a), result.begin() + a);
+        if (a > 0) {
+            // Where two pieces meet, the rules between their neighbours decide.
+            const QChar before = text.at(a - 1);
+            const QChar after = text.at(a);
+            if (VerticalTextRules::IsNoStartCharacter(after.unicode()) ||
+                VerticalTextRules::IsNoEndCharacter(before.unicode()) ||
+                (before.unicode() < 0x3000 && after.unicode() < 0x3000 &&
+                 before.isLetterOrNumber() && after.isLetterOrNumber()))
+                result[static_cast<size_t>(a)] = false;
+        }
+        a = b;
+    }
+    result[0] = true;
+    result[static_cast<size_t>(n)] = true;
+    return result;
+}
+
+void TVerticalShaper::ShapeSpan(TShapedParagraph& out, const Span& span, int baseFont, int from,
+                                int to) const {
+    const QString& text = out.text;
+    // Cut the span into segments of one font and one orientation.
+    int segStart = from;
+    int segFont = -1;
+    bool segRotated = false;
+    auto flush = [&](int end) {
+        if (segFont >= 0 && end > segStart) {
+            const int run = static_cast<int>(out.runs.size());
+            out.runs.push_back({segFont, span.format, span.preedit});
+            ShapeSegment(out, run, segStart, end, segRotated);
+        }
+        segStart = end;
+        segFont = -1;
+    };
+    for (int i = from; i < to;) {
+        int len = 1;
+        const char32_t c = CodePointAt(text, i, &len);
+        if (c == kTab || c == kLineSeparator || c == kObject || c == 0x2029) {
+            flush(i);
+            // A cluster of its own, drawn as nothing.
+            const int run = static_cast<int>(out.runs.size());
+            out.runs.push_back({baseFont, span.format, span.preedit});
+            TVerticalCluster cl;
+            cl.start = i;
+            cl.length = len;
+            cl.run = run;
+            cl.firstGlyph = static_cast<int>(out.glyphs.size());
+            const qreal em = m_fonts.At(baseFont).pixelSize;
+            cl.tab = c == kTab;
+            cl.lineBreak = c == kLineSeparator || c == 0x2029;
+            cl.advance = static_cast<float>(cl.tab ? em * 2 : (cl.lineBreak ? 0 : em));
+            out.clusters.push_back(cl);
+            i += len;
+            segStart = i;
+            continue;
+        }
+        const bool rotated = VerticalTextRules::OrientationOf(c) == Orientation::Rotated;
+        int font = baseFont;
+        // Combining marks and joiners stay with the character before them.
+        const bool joins = (c >= 0x0300 && c <= 0x036F) || (c >= 0x3099 && c <= 0x309A) ||
+                           c == 0x200D || (c >= 0xFE00 && c <= 0xFE0F) ||
+                           (c >= 0xE0100 && c <= 0xE01EF);
+        if (joins && segFont >= 0) {
+            i += len;
+            continue;
+        }
+        font = m_fonts.FontWithCharacter(baseFont, c);
+        if (segFont >= 0 && (font != segFont || rotated != segRotated)) flush(i);
+        if (segFont < 0) {
+            segFont = font;
+            segRotated = rotated;
+            segStart = i;
+        }
+        i += len;
+    }
+    flush(to);
+}
+
 void TVerticalShaper::ShapeSegment(TShapedParagraph& out, int run, int start, int end,
                                    bool rotated) const {
+    ShapePiece(out, run, start, end, rotated);
+}
+
+void TVerticalShaper::ShapePiece(TShapedParagraph& out, int run, int start, int end,
+                                 bool rotated) const {
     const TVerticalFontCache::Font& font = m_fonts.At(out.runs[static_cast<size_t>(run)].font);
     hb_buffer_t* buf = m_buffer;
     hb_buffer_clear_contents(buf);

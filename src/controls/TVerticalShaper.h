@@ -4,6 +4,7 @@
 // runs left to right and later drawn a quarter turn clockwise. The result is independent of
 // the column height, so a resize only re-breaks columns.
 
+#include <QHash>
 #include <QString>
 #include <QTextBlock>
 #include <QTextCharFormat>
@@ -75,7 +76,22 @@ public:
 
 private:
     struct Span;
+    // A long paragraph is shaped and broken in pieces that end at content-defined places (after
+    // 。、」 and the like); the pieces are remembered by their text, so an edit reshapes only
+    // the piece it touched.
+    struct Piece {
+        std::vector<TVerticalCluster> clusters;  // starts relative to the piece
+        std::vector<TVerticalGlyph> glyphs;
+        std::vector<int> runFonts;  // the font of each run the clusters refer to
+    };
+    void ShapeSpan(TShapedParagraph& out, const Span& span, int baseFont, int from, int to) const;
     void ShapeSegment(TShapedParagraph& out, int run, int start, int end, bool rotated) const;
+    void ShapePiece(TShapedParagraph& out, int run, int start, int end, bool rotated) const;
+    std::vector<bool> Breaks(const QString& text) const;
+    void TrimCaches() const;
+
+    mutable QHash<QString, Piece> m_pieces;  // font, composition flag and text -> shaping
+    mutable QHash<QString, std::vector<bool>> m_breakPieces;  // text -> break opportunities
 
     TVerticalFontCache& m_fonts;
     hb_buffer_t* m_buffer;
