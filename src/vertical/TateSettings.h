@@ -31,9 +31,9 @@ struct TateSettings {
     bool macFontNames = false;
     bool openInBrowser = false;
     bool hyperlinks = false;
-    int punctuation = 0;              // 0 .. 3
-    std::string alignment = "right";  // "right", "center", "left"
-    std::string closingQuote;         // "∟", "Ｌ" or "└" (Shift-JIS)
+    int punctuation = 0;                    // 0 .. 3
+    std::string alignment = "right";        // "right", "center", "left"
+    std::string closingQuote = "\x87\x98";  // "∟" (default), "Ｌ" or "└" (Shift-JIS)
     bool proportional = false;
     bool useFace = true;
     bool useMonospaceTag = false;
