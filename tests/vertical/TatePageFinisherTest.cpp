@@ -166,6 +166,22 @@ std::vector<FinishRow> FinishRows() {
                  floating,
                  {"</BODY></HTML>", embed}})},
         {"method2Clip", 2, true, Concat({floating, {embed}})},
+        // Method 0 has the same wrapper as method 1 and full-width rows.
+        {"method0Clip", 0, true, Concat({{p}, rows1, {"</FONT></PRE>", "</TT></DIV>", embed}})},
+        // Method 4: the comment is added after the proportional names, so it keeps the
+        // dialog's font name while the page uses the P variant.
+        {"method4File", 4, false,
+         Concat(
+             {kHead,
+              {"<!-- 方式その四：行数1文字間20行間0、テキスト埋め込み、プロポーショナル、"
+               "有効タグ-、標準書体ＭＳ ゴシックサイズ2、センタリングright -->",
+               "<BR>", "<DIV ALIGN=\"right\">", "<TABLE>", "<TR VALIGN=\"top\" ALIGN=\"center\">",
+               "<TD NOWRAP><FONT  FACE=\"ＭＳ Ｐゴシック\" SIZE=\"2\" "
+               "STYLE=\"line-height:20pt;\">\r\nあ<BR>　　\r\n</FONT></TD>",
+               "</TR></TABLE>", "<BR><BR><BR>", "<TABLE>", "<TR VALIGN=\"top\" ALIGN=\"center\">",
+               "<TD NOWRAP><FONT  FACE=\"ＭＳ Ｐゴシック\" SIZE=\"2\" "
+               "STYLE=\"line-height:20pt;\">\r\n　　\r\n</FONT></TD>",
+               "</TR></TABLE>", "<BR><BR><BR>", "</DIV>", "</BODY></HTML>", embed}})},
     };
 }
 
