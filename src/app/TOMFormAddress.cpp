@@ -37,7 +37,9 @@ void TOMForm::InstallAddressCommands() {
     // The document commands show their path in the box and apply it.
     if (files_) {
         files_->hooks().showAddress = [bar](const QString& path) { bar->ShowAddress(path); };
-        // Files dropped on the editing panel: exactly one is opened.
+        // Files dropped on the editing panel: exactly one is opened. The panel takes drops so
+        // that a drop on any part of it (not only on a view's text) reaches the filter.
+        if (editPanel_) editPanel_->setAcceptDrops(true);
         qApp->installEventFilter(new TFileDropFilter(
             editPanel_, [this](const QStringList& names) { files_->Drop(names); }, this));
     }
