@@ -125,9 +125,15 @@ int TVerticalFontCache::FontForResolved(const QString& family, qreal pixelSize, 
     font->descent = font->raw.descent();
     font->family = font->raw.familyName();
     font->bold = bold;
-    font->syntheticBold = bold && font->raw.weight() < QFont::DemiBold;
+    // A face without a bold or italic style of its own is made bold or slanted when drawn; the
+    // style name of the face file tells which it is.
+    const QString styleName = font->raw.styleName().toLower();
+    font->syntheticBold = bold && !styleName.contains(QLatin1String("bold")) &&
+                          !styleName.contains(QLatin1String("black")) &&
+                          !styleName.contains(QLatin1String("heavy"));
     font->italic = italic;
-    font->syntheticItalic = italic && font->raw.style() == QFont::StyleNormal;
+    font->syntheticItalic = italic && !styleName.contains(QLatin1String("italic")) &&
+                            !styleName.contains(QLatin1String("oblique"));
     font->hb = hb_font_create(FaceFor(font->raw));
     const int scale = static_cast<int>(std::lround(pixelSize * 64));
     hb_font_set_scale(font->hb, scale, scale);

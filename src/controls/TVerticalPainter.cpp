@@ -195,7 +195,8 @@ void TVerticalPainter::PaintColumn(QPainter& painter, TVerticalLayout& layout, i
             painter.drawLine(QPointF(x, y0), QPointF(x, y));
         }
         if (r.format.fontStrikeOut()) {
-            painter.setPen(QPen(color, thick));
+            // Along the strokes of the characters a hairline is lost; make it a little bolder.
+            painter.setPen(QPen(color, std::max<qreal>(thick, em / 10)));
             painter.drawLine(QPointF(axis + shift, y0), QPointF(axis + shift, y));
         }
         k = j;

@@ -62,4 +62,59 @@ TEST(VerticalViewShots, Passage) {
     Save(view, QStringLiteral("passage.png"));
 }
 
+TEST(VerticalViewShots, Formats) {
+    if (ShotsDir().isEmpty()) GTEST_SKIP() << "ORIMAKI_SHOTS not set";
+    auto doc = vtest::MakeDocument(QString());
+    QTextCursor c(doc.get());
+    auto add = [&](const QString& text, const QTextCharFormat& f) { c.insertText(text, f); };
+    QTextCharFormat plain;
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    QTextCharFormat italic;
+    italic.setFontItalic(true);
+    QTextCharFormat strike;
+    strike.setFontStrikeOut(true);
+    QTextCharFormat sup;
+    sup.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    QTextCharFormat big;
+    big.setFontPointSize(24);
+    big.setForeground(Qt::blue);
+    QTextCharFormat back;
+    back.setBackground(Qt::yellow);
+    QTextCharFormat mincho;
+    mincho.setFontFamilies({QStringLiteral("ＭＳ 明朝")});
+    add(QStringLiteral("普通"), plain);
+    add(QStringLiteral("太字"), bold);
+    add(QStringLiteral("斜体"), italic);
+    add(QStringLiteral("取消線"), strike);
+    add(QStringLiteral("上付"), sup);
+    add(QStringLiteral("大きい青"), big);
+    add(QStringLiteral("背景"), back);
+    add(QStringLiteral("明朝体"), mincho);
+    QTextBlockFormat centre;
+    centre.setAlignment(Qt::AlignHCenter);
+    c.insertBlock(centre, plain);
+    c.insertText(QStringLiteral("中央揃え"));
+    QTextBlockFormat bottom;
+    bottom.setAlignment(Qt::AlignRight);
+    c.insertBlock(bottom, plain);
+    c.insertText(QStringLiteral("下揃え"));
+    QTextBlockFormat indent;
+    indent.setLeftMargin(40);
+    indent.setTextIndent(20);
+    c.insertBlock(indent, plain);
+    c.insertText(QStringLiteral("字下げのある段落は二行目以降も字下げされる。"));
+    c.insertBlock(QTextBlockFormat(), plain);
+    QTextListFormat list;
+    list.setStyle(QTextListFormat::ListDisc);
+    c.createList(list);
+    c.insertText(QStringLiteral("箇条書き一"));
+    c.insertBlock();
+    c.insertText(QStringLiteral("箇条書き二"));
+    TVerticalView view;
+    view.resize(500, 400);
+    view.SetDocument(doc.get());
+    Save(view, QStringLiteral("formats.png"));
+}
+
 }  // namespace
