@@ -25,6 +25,7 @@ TVerticalView::TVerticalView(QWidget* parent) : QAbstractScrollArea(parent) {
 TVerticalView::~TVerticalView() = default;
 
 void TVerticalView::SetDocument(QTextDocument* document) {
+    disconnect(m_docDestroyed);
     if (m_layout) {
         delete m_layout;
         m_layout = nullptr;
@@ -34,6 +35,9 @@ void TVerticalView::SetDocument(QTextDocument* document) {
     m_offset = 0;
     m_preedit.clear();
     if (m_doc) {
+        // A document deleted under the view leaves it empty, never dangling.
+        m_docDestroyed =
+            connect(m_doc, &QObject::destroyed, this, [this] { SetDocument(nullptr); });
         m_layout = new TVerticalLayout(m_doc, this);
         connect(m_layout, &TVerticalLayout::Changed, this, &TVerticalView::OnLayoutChanged);
         m_cursor = QTextCursor(m_doc);

@@ -134,6 +134,7 @@ private:
     }
 
     QPointer<QTextDocument> m_doc;
+    QMetaObject::Connection m_docDestroyed;
     TVerticalLayout* m_layout = nullptr;
     QTextCursor m_cursor;
     bool m_atColumnEnd = false;  // the caret shows at the end of a column, not the next start

@@ -325,4 +325,19 @@ TEST(VerticalView, TwoViewsOfOneDocumentKeepTheirOwnCarets) {
     EXPECT_EQ(other.Layout()->Paragraph(0).shaped.text, QStringLiteral("あxいうえお"));
 }
 
+TEST(VerticalView, DocumentDeletedUnderTheViewLeavesItEmpty) {
+    auto doc = vtest::MakeDocument(QStringLiteral("あいう"));
+    TVerticalView view;
+    view.SetDocument(doc.get());
+    view.resize(200, 200);
+    view.show();
+    QApplication::processEvents();
+    doc.reset();
+    EXPECT_EQ(view.Document(), nullptr);
+    EXPECT_EQ(view.LineCount(), 0);
+    view.repaint();
+    QTest::keyClick(&view, Qt::Key_Down);
+    QTest::keyClicks(&view, QStringLiteral("x"));
+}
+
 }  // namespace
