@@ -344,7 +344,8 @@ std::vector<TOMForm::BandSlot> TOMForm::ReadBandOrder(Qt::ToolBarArea area) cons
     std::stable_sort(visible.begin(), visible.end(), [top](TBand* a, TBand* b) {
         const QRect ra = a->geometry(), rb = b->geometry();
         if (top) return ra.top() != rb.top() ? ra.top() < rb.top() : ra.left() < rb.left();
-        return ra.left() != rb.left() ? ra.left() < rb.left() : ra.top() < rb.top();
+        // The right-hand area fills its columns from the window's edge inwards.
+        return ra.left() != rb.left() ? ra.left() > rb.left() : ra.top() < rb.top();
     });
     for (size_t k = 0; k < visible.size(); ++k) {
         BandSlot& s = model[visibleSlots[k]];
@@ -352,7 +353,7 @@ std::vector<TOMForm::BandSlot> TOMForm::ReadBandOrder(Qt::ToolBarArea area) cons
         if (k > 0) {
             // A band on the same line as the one before does not start a row.
             const QRect ra = visible[k - 1]->geometry(), rb = visible[k]->geometry();
-            s.brk = top ? rb.top() >= ra.bottom() : rb.left() >= ra.right();
+            s.brk = top ? rb.top() >= ra.bottom() : rb.right() <= ra.left();
         }
         s.length = visible[k]->Length();
     }
