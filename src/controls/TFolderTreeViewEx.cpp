@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QStandardPaths>
+#include <QTimer>
 
 TFolderTreeViewEx::TFolderTreeViewEx(QWidget* parent)
     : QTreeView(parent), model_(new QFileSystemModel(this)) {
@@ -23,6 +24,16 @@ TFolderTreeViewEx::TFolderTreeViewEx(QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setExpandsOnDoubleClick(false);
     setRoot(Root::Drives);
+    // Folders are read in the background: keep the asked-for folder in view as they arrive.
+    connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if (pending_.isEmpty() || !(pending_ + QLatin1Char('/')).startsWith(loaded)) return;
+        // After the model has sorted the new rows.
+        QTimer::singleShot(30, this, [this] {
+            if (pending_.isEmpty()) return;
+            const QModelIndex index = model_->index(pending_);
+            if (index.isValid()) scrollTo(index, QAbstractItemView::PositionAtCenter);
+        });
+    });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid()) emit folderChanged(model_->filePath(current));
@@ -41,6 +52,7 @@ void TFolderTreeViewEx::setRoot(Root root) {
     const QString path = RootPath(root);
     model_->setRootPath(path);
     setRootIndex(model_->index(path));
+    pending_.clear();
 }
 
 void TFolderTreeViewEx::SelectFolder(const QString& path) {
@@ -58,6 +70,7 @@ void TFolderTreeViewEx::SelectFolder(const QString& path) {
     for (QModelIndex p = index.parent(); p.isValid() && p != rootIndex(); p = p.parent()) expand(p);
     setCurrentIndex(index);
     scrollTo(index, QAbstractItemView::PositionAtCenter);
+    pending_ = folder;
 }
 
 QString TFolderTreeViewEx::selectedFolder() const {
@@ -65,7 +78,13 @@ QString TFolderTreeViewEx::selectedFolder() const {
     return index.isValid() ? model_->filePath(index) : QString();
 }
 
+void TFolderTreeViewEx::mousePressEvent(QMouseEvent* event) {
+    pending_.clear();  // the user takes over
+    QTreeView::mousePressEvent(event);
+}
+
 void TFolderTreeViewEx::keyPressEvent(QKeyEvent* event) {
+    pending_.clear();
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
         emit enterPressed();

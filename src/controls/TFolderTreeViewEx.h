@@ -34,10 +34,13 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QFileSystemModel* model_;
     Root root_ = Root::Drives;
+    // The folder asked for by SelectFolder, scrolled to again as its parents finish loading.
+    QString pending_;
 };
