@@ -16,6 +16,7 @@
 
 #include "app/TBand.h"
 #include "app/TOMForm.h"
+#include "controls/TColorLookupComboBox.h"
 
 namespace {
 // Tool bar buttons: name, caption, hint, the menu item they press. The right-hand copy of the
@@ -180,11 +181,9 @@ void TOMForm::BuildBars() {
         size,
         QStringLiteral("フォントサイズ\nCtrl+H|現在使用されているフォントのサイズを表示します。"));
     font->addWidget(size);
-    // The colour box arrives with the colour lists; this box holds its place and name.
-    auto* color = new QComboBox(font);
+    auto* color = new TColorLookupComboBox(font);
     color->setObjectName(QStringLiteral("FontColorCLCB"));
     color->setMaxVisibleItems(17);
-    color->setMinimumContentsLength(10);
     SetWidgetHint(
         color,
         QStringLiteral("フォントカラー\nCtrl+I|現在使用されているフォントの色を表示します。"));
