@@ -339,6 +339,10 @@ private:
         switch (g.dest) {
             case Dest::Normal: {
                 if (g.chr.hidden) return;
+                if (b < 0x20) {  // never a trail byte: a control character, only a tab is text
+                    if (b == '\t') Unicode(u'\t');
+                    return;
+                }
                 const int cp = CurrentCodePage();
                 if (!bytes_.empty() && cp != bytesCodePage_) FlushBytes();
                 bytesCodePage_ = cp;
@@ -410,8 +414,9 @@ private:
         const unsigned char c = static_cast<unsigned char>(s_[p_ + 1]);
         if (c == '\'') {
             int v = 0;
+            int digits = 0;
             std::size_t q = p_ + 2;
-            for (int k = 0; k < 2 && q < n; ++k, ++q) {
+            for (int k = 0; k < 2 && q < n; ++k, ++q, ++digits) {
                 const char h = s_[q];
                 int d;
                 if (h >= '0' && h <= '9')
@@ -426,7 +431,7 @@ private:
             }
             p_ = q;
             star_ = false;
-            Byte(static_cast<unsigned char>(v));
+            if (digits == 2) Byte(static_cast<unsigned char>(v));  // "\'" cut short is nothing
             return;
         }
         if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))) {

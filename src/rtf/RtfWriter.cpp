@@ -250,11 +250,16 @@ private:
                 out += r.upDown > 0 ? "\\up" + std::to_string(r.upDown)
                                     : "\\dn" + std::to_string(-r.upDown);
         }
-        if (out.size() != before) out += ' ';
+        if (out.size() != before) {
+            out += ' ';
+            needDelimiter_ = false;
+        }
         current_ = r;
     }
 
     void WriteText(std::string& out, const QString& text) {
+        if (needDelimiter_ && !text.isEmpty()) out += ' ';
+        needDelimiter_ = false;
         // Split into ASCII stretches (written as they are) and the rest (through code page 932).
         qsizetype i = 0;
         const qsizetype n = text.size();
@@ -347,8 +352,11 @@ private:
         ParaFormat previous;
         for (const Paragraph& p : paragraphs_) {
             if (!firstPara) out += "\r\n\\par ";
+            needDelimiter_ = false;
             if (firstPara || !(p.para == previous)) {
                 WriteParagraphFormat(out, p.para);
+                // A control word written last needs a space before text follows it.
+                needDelimiter_ = out.back() != '}';
             } else if (p.para.bullet) {
                 out += "{\\pntext\\f0\\'81\\'45\\tab}";
             }
@@ -371,6 +379,7 @@ private:
     std::vector<std::pair<QString, int>> fonts_;
     std::vector<QColor> colours_;
     RunFormat current_;
+    bool needDelimiter_ = false;
 };
 
 }  // namespace
