@@ -44,7 +44,8 @@ void TOMForm::WriteLinePanel() {
 }
 
 void TOMForm::StateRefresh() {
-    // The find commands and the save and undo enabling join here with their command groups.
+    // Save follows the modified flag; the find commands and undo join with their groups.
+    CommandEnabling();
     WriteLinePanel();
 }
 

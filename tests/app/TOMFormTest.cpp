@@ -587,3 +587,15 @@ TEST_F(MainWindowTest, FirstArgumentOnlyIsOpened) {
 }
 
 }  // namespace
+
+namespace {
+TEST_F(MainWindowTest, TypingEnablesTheSaveCommands) {
+    TOMForm* f = Start();
+    EXPECT_FALSE(f->Action("SaveM")->isEnabled());
+    EXPECT_FALSE(f->findChild<QToolButton*>(QStringLiteral("SaveFileTB2"))->isEnabled());
+    QTest::keyClicks(f->RichEditEx1()->HorizontalEdit(), QStringLiteral("a"));
+    EXPECT_TRUE(f->Action("SaveM")->isEnabled());
+    EXPECT_TRUE(f->findChild<QToolButton*>(QStringLiteral("SaveFileTB"))->isEnabled());
+    EXPECT_TRUE(f->findChild<QToolButton*>(QStringLiteral("SaveFileTB2"))->isEnabled());
+}
+}  // namespace
