@@ -16,8 +16,8 @@ TVerticalLayout::TVerticalLayout(QTextDocument* document, QObject* parent)
         // sizes it again.
         if (!m_doc->findChild<QAbstractTextDocumentLayout*>(QString(),
                                                             Qt::FindDirectChildrenOnly)) {
-            m_doc->documentLayout();
             m_doc->setPageSize(QSizeF(0, 0));
+            m_doc->documentLayout();
         }
         connect(m_doc, &QTextDocument::contentsChange, this, &TVerticalLayout::OnContentsChange);
     }

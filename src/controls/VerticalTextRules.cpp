@@ -6,6 +6,7 @@
 #include <unicode/utext.h>
 
 #include <algorithm>
+#include <bitset>
 #include <cctype>
 #include <memory>
 
@@ -38,23 +39,38 @@ const char* OrientationName(Orientation o) {
     return "U";
 }
 
-bool IsNoStartCharacter(char32_t c) {
-    static const char16_t kChars[] =
+namespace {
+
+// Membership tables of the Basic Multilingual Plane, built once from the lists.
+struct CharTable {
+    std::bitset<0x10000> bits;
+    explicit CharTable(const char16_t* chars) {
+        for (const char16_t* p = chars; *p; ++p) bits.set(*p);
+    }
+    bool Has(char32_t c) const { return c < 0x10000 && bits.test(c); }
+};
+
+const CharTable& NoStartTable() {
+    static const CharTable table(
         u"、。，．・：；？！ー―‐〜～…‥ゝゞヽヾ々〻」』）］｝〕〉》】〙〗〟’”"
         u"ぁぃぅぇぉっゃゅょゎゕゖァィゥェォッャュョヮヵヶㇰㇱㇲㇳㇴㇵㇶㇷㇸㇹㇺㇻㇼㇽㇾㇿ"
-        u"ｧｨｩｪｫｯｬｭｮｰ｡｣､･)]},.:;?!";
-    for (char16_t k : kChars) {
-        if (k != 0 && c == k) return true;
-    }
-    return false;
+        u"ｧｨｩｪｫｯｬｭｮｰ｡｣､･)]},.:;?!");
+    return table;
+}
+
+const CharTable& NoEndTable() {
+    static const CharTable table(u"「『（［｛〔〈《【〘〖〝‘“｢([{");
+    return table;
+}
+
+}  // namespace
+
+bool IsNoStartCharacter(char32_t c) {
+    return NoStartTable().Has(c);
 }
 
 bool IsNoEndCharacter(char32_t c) {
-    static const char16_t kChars[] = u"「『（［｛〔〈《【〘〖〝‘“｢([{";
-    for (char16_t k : kChars) {
-        if (k != 0 && c == k) return true;
-    }
-    return false;
+    return NoEndTable().Has(c);
 }
 
 namespace {
