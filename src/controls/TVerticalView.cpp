@@ -356,6 +356,17 @@ void TVerticalView::focusOutEvent(QFocusEvent* event) {
     viewport()->update();
 }
 
+void TVerticalView::hideEvent(QHideEvent* event) {
+    QAbstractScrollArea::hideEvent(event);
+    if (!isHidden()) return;  // only the window was hidden (minimised)
+    // Put away, as when the control is made anew: insert mode, no composition.
+    SetOverwriteMode(false);
+    if (!m_preedit.isEmpty()) {
+        m_preedit.clear();
+        UpdatePreedit();
+    }
+}
+
 bool TVerticalView::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         // Editing keys belong to the view even where a menu uses them as shortcuts.

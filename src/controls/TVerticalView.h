@@ -100,6 +100,7 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     bool event(QEvent* event) override;
 
