@@ -64,10 +64,13 @@ inline bool HaveSoffice() {
     return std::system("command -v soffice >/dev/null 2>&1") == 0;
 }
 
-// Converts every file with one soffice call into outDir (as name.txt, UTF-8 with a BOM).
+// Converts every file with one soffice call into outDir (as name.txt, UTF-8 with a BOM). The
+// call has a profile of its own, so that a LibreOffice already running (or another test
+// converting at the same time) neither takes the job nor locks the profile.
 inline bool SofficeToText(const std::vector<std::string>& files, const std::string& outDir) {
-    std::string cmd =
-        "soffice --headless --convert-to 'txt:Text (encoded):UTF8' --outdir '" + outDir + "'";
+    std::string cmd = "soffice -env:UserInstallation=file://" + outDir +
+                      "/profile --headless --convert-to 'txt:Text (encoded):UTF8' --outdir '" +
+                      outDir + "'";
     for (const std::string& f : files) cmd += " '" + f + "'";
     cmd += " >/dev/null 2>&1";
     return std::system(cmd.c_str()) == 0;
