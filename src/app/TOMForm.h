@@ -103,6 +103,7 @@ public:
     void SaveSettings();
     void ApplySplit();
     void ResizeLayout();
+    void SyncWrapWidths();
     void ApplyWrap();
     void ApplyMode();
     void ReapplySelectionBar();

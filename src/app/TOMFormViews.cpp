@@ -137,6 +137,7 @@ void TOMForm::ApplySplit() {
         Action("S2NoneM")->setChecked(true);
         SetSplitButtons(false, false);
         EnableCommand(QStringLiteral("CtrlTabM"), false);
+        SyncWrapWidths();
         return;
     }
     view1_->setFocus();
@@ -169,6 +170,18 @@ void TOMForm::ResizeLayout() {
         splitter_->setSizes({std::max(0, width - w1 - kSplitterSize), w1});
     }
     // The ruler follows the active view once the ruler commands are installed.
+    SyncWrapWidths();
+}
+
+void TOMForm::SyncWrapWidths() {
+    // Both views lay out one document: split and wrapping, they wrap at the narrower text
+    // width, so that neither fights the other over the layout.
+    int width = 0;
+    if ((splitTopBottom || splitLeftRight) && !wrapOff && view2_->isVisibleTo(this))
+        width = std::max(1, std::min(view1_->HorizontalEdit()->TextAreaWidth(),
+                                     view2_->HorizontalEdit()->TextAreaWidth()));
+    view1_->HorizontalEdit()->SetWrapWidth(width);
+    view2_->HorizontalEdit()->SetWrapWidth(width);
 }
 
 void TOMForm::S2NoneMClick() {
@@ -237,6 +250,7 @@ void TOMForm::ApplyWrap() {
     view2_->SetWordWrap(!wrapOff);
     ReapplySelectionBar();
     item->setEnabled(!verticalFlag);
+    SyncWrapWidths();
 }
 
 void TOMForm::WordWrapOffMClick() {

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTextLine>
@@ -182,7 +183,26 @@ QPair<int, int> THorizontalEdit::LineRangeAt(int viewportY) const {
 }
 
 void THorizontalEdit::SetWordWrap(bool wrap) {
-    setLineWrapMode(wrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+    wordWrap_ = wrap;
+    if (!wrap)
+        setLineWrapMode(QTextEdit::NoWrap);
+    else if (wrapWidth_ > 0) {
+        setLineWrapMode(QTextEdit::FixedPixelWidth);
+        setLineWrapColumnOrWidth(wrapWidth_);
+    } else {
+        setLineWrapMode(QTextEdit::WidgetWidth);
+    }
+}
+
+void THorizontalEdit::SetWrapWidth(int width) {
+    wrapWidth_ = std::max(0, width);
+    SetWordWrap(wordWrap_);
+}
+
+int THorizontalEdit::TextAreaWidth() const {
+    // The width the text may use whether or not the vertical scroll bar is shown.
+    return width() - 2 * frameWidth() - SelectionBarWidth() -
+           style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
 }
 
 void THorizontalEdit::SetHideSelection(bool hide) {

@@ -16,6 +16,10 @@ public:
     // commands (menu shortcuts) instead of being handled here.
     void SetRouteStandardKeys(bool route) { routeStandardKeys_ = route; }
     int SelectionBarWidth() const;
+    // Wrapping at a fixed width (pixels) instead of the view's edge; 0: the edge. Views that
+    // show one document share its layout, so side by side they must wrap at one width.
+    void SetWrapWidth(int width);
+    int TextAreaWidth() const;
 
     // TRichEditPresenter
     QWidget* Widget() override { return this; }
@@ -62,4 +66,6 @@ private:
     bool selectionBar_ = false;
     bool hideSelection_ = true;
     bool routeStandardKeys_ = false;
+    bool wordWrap_ = false;
+    int wrapWidth_ = 0;
 };

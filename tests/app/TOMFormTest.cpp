@@ -599,3 +599,26 @@ TEST_F(MainWindowTest, TypingEnablesTheSaveCommands) {
     EXPECT_TRUE(f->findChild<QToolButton*>(QStringLiteral("SaveFileTB2"))->isEnabled());
 }
 }  // namespace
+
+namespace {
+TEST_F(MainWindowTest, SideBySideViewsWrapAtOneWidth) {
+    TOMForm* f = Start();
+    f->Action("WordWrapOffM")->trigger();  // wrap at the edge
+    QString para;
+    for (int i = 0; i < 300; ++i) para += QStringLiteral("吾");
+    f->RichEditEx1()->SetText(para);
+    f->Action("S2SaYuuM")->trigger();
+    QApplication::processEvents();
+    THorizontalEdit* e1 = f->RichEditEx1()->HorizontalEdit();
+    THorizontalEdit* e2 = f->RichEditEx2()->HorizontalEdit();
+    EXPECT_EQ(e1->lineWrapMode(), QTextEdit::FixedPixelWidth);
+    EXPECT_EQ(e1->lineWrapColumnOrWidth(), e2->lineWrapColumnOrWidth());
+    EXPECT_LE(e1->lineWrapColumnOrWidth(), e1->viewport()->width());
+    EXPECT_LE(e2->lineWrapColumnOrWidth(), e2->viewport()->width());
+    EXPECT_GT(f->RichEditEx1()->LineCount(), 1);
+    EXPECT_EQ(f->RichEditEx1()->LineCount(), f->RichEditEx2()->LineCount());
+    // Unsplit: the edge again.
+    f->Action("S2NoneM")->trigger();
+    EXPECT_EQ(e1->lineWrapMode(), QTextEdit::WidgetWidth);
+}
+}  // namespace
