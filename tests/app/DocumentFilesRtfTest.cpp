@@ -94,6 +94,20 @@ TEST(DocumentFilesRtfRead, EverySampleDocumentOpensWithText) {
     }
 }
 
+TEST(DocumentFilesRtfRead, LibreOfficesNovelOpensWithTheWholeText) {
+    Harness h;
+    h.files.setDocumentPath(QStringLiteral(ORIMAKI_TESTDATA "/rtf/libreoffice-wagahai.rtf"));
+    ASSERT_TRUE(h.files.Load());
+    QString expected = doctest::IconvToUtf8(
+        QStringLiteral("CP932"), QStringLiteral(ORIMAKI_TESTDATA "/text/wagahai.sjis.txt"));
+    // LibreOffice cut the novel's longest paragraph in two when it wrote this RTF, so the
+    // characters are compared without the paragraph ends.
+    expected.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+    const QString text = DocumentFiles::PlainText(&h.doc).remove(QLatin1Char('\n'));
+    EXPECT_EQ(text.size(), expected.size());
+    EXPECT_TRUE(text == expected);
+}
+
 struct WriteCase {
     const char* name;
     const char* file;
