@@ -4,10 +4,12 @@
 
 #include <QRawFont>
 #include <QTextBlock>
+#include <QTextCursor>
 
 #include "VerticalTestSupport.h"
 #include "controls/TVerticalFontCache.h"
 #include "controls/TVerticalShaper.h"
+#include "controls/VerticalTextRules.h"
 
 namespace {
 
@@ -116,6 +118,57 @@ TEST(VerticalShaper, CompositionIsShapedInline) {
     EXPECT_EQ(p.BlockPos(3), 1);
     EXPECT_EQ(p.TextIndex(1), 1);
     EXPECT_EQ(p.TextIndex(2), 4);
+}
+
+// A long paragraph is shaped in remembered pieces; after edits, what the remembering shaper
+// gives must equal a fresh shaping of the same text.
+TEST(VerticalShaper, RememberedPiecesEqualFreshShaping) {
+    QString text;
+    for (int i = 0; i < 60; ++i)
+        text += QStringLiteral("吾輩は猫である、名前はまだ無い。Latin words %1 とｶﾀｶﾅ「括弧」ー")
+                    .arg(i);
+    auto doc = vtest::MakeDocument(text);
+    TVerticalFontCache fonts;
+    TVerticalShaper remembering(fonts);
+    remembering.Shape(doc->begin(), doc->defaultFont());
+
+    QTextCursor c(doc.get());
+    c.setPosition(700);
+    c.insertText(QStringLiteral("猫"));
+    c.setPosition(1500);
+    c.setPosition(1510, QTextCursor::KeepAnchor);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    c.mergeCharFormat(bold);
+    c.setPosition(40);
+    c.deleteChar();
+
+    const TShapedParagraph a = remembering.Shape(doc->begin(), doc->defaultFont());
+    TVerticalShaper fresh(fonts);
+    const TShapedParagraph b = fresh.Shape(doc->begin(), doc->defaultFont());
+    ASSERT_EQ(a.text, b.text);
+    EXPECT_EQ(a.breaks, b.breaks);
+    // Breaking piece by piece agrees with breaking the paragraph whole.
+    EXPECT_EQ(a.breaks, VerticalTextRules::BreakOpportunities(a.text));
+    ASSERT_EQ(a.clusters.size(), b.clusters.size());
+    for (size_t i = 0; i < a.clusters.size(); ++i) {
+        const TVerticalCluster& x = a.clusters[i];
+        const TVerticalCluster& y = b.clusters[i];
+        ASSERT_EQ(x.start, y.start) << i;
+        ASSERT_EQ(x.length, y.length) << i;
+        ASSERT_FLOAT_EQ(x.advance, y.advance) << i;
+        ASSERT_EQ(x.rotated, y.rotated) << i;
+        ASSERT_EQ(a.runs[static_cast<size_t>(x.run)].font, b.runs[static_cast<size_t>(y.run)].font)
+            << i;
+        ASSERT_EQ(x.glyphCount, y.glyphCount) << i;
+        for (int g = 0; g < x.glyphCount; ++g) {
+            const TVerticalGlyph& gx = a.glyphs[static_cast<size_t>(x.firstGlyph + g)];
+            const TVerticalGlyph& gy = b.glyphs[static_cast<size_t>(y.firstGlyph + g)];
+            ASSERT_EQ(gx.index, gy.index) << i;
+            ASSERT_FLOAT_EQ(gx.x, gy.x) << i;
+            ASSERT_FLOAT_EQ(gx.y, gy.y) << i;
+        }
+    }
 }
 
 }  // namespace
