@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QTextCursor>
 
 #include "VerticalTestSupport.h"
@@ -60,6 +61,22 @@ TEST(VerticalViewShots, Passage) {
     view.SetPosition(5);
     view.SetPosition(12, QTextCursor::KeepAnchor);
     Save(view, QStringLiteral("passage.png"));
+}
+
+TEST(VerticalViewShots, Composition) {
+    if (ShotsDir().isEmpty()) GTEST_SKIP() << "ORIMAKI_SHOTS not set";
+    auto doc = vtest::MakeDocument(QStringLiteral("吾輩は猫である。"));
+    TVerticalView view;
+    view.resize(200, 300);
+    view.SetDocument(doc.get());
+    view.show();
+    view.setFocus();
+    view.SetPosition(3);
+    QList<QInputMethodEvent::Attribute> attrs;
+    attrs << QInputMethodEvent::Attribute(QInputMethodEvent::Cursor, 3, 1);
+    QInputMethodEvent pre(QStringLiteral("ねこです"), attrs);
+    QApplication::sendEvent(&view, &pre);
+    Save(view, QStringLiteral("composition.png"));
 }
 
 TEST(VerticalViewShots, Formats) {
