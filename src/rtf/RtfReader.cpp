@@ -378,6 +378,7 @@ private:
     }
 
     void Unicode(char16_t ch) {
+        if (ch < 0x20 && ch != u'\t') return;  // control characters are not text
         Group& g = top();
         if (g.dest == Dest::FontTable && inFont_) {
             FlushFontBytes();
@@ -531,6 +532,7 @@ private:
             return;
         }
         if (info.kw == Kw::U) {
+            if (!hasParam) return;  // \u needs its number
             const char16_t ch = static_cast<char16_t>(value < 0 ? value + 65536 : value);
             Unicode(ch);
             ucSkip_ = g.uc;

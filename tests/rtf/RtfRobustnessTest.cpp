@@ -102,6 +102,39 @@ std::vector<std::string> Samples() {
     return names;
 }
 
+// Inputs the fuzzer found (kept in tests/rtf/data): the same checks as above.
+class FuzzFound : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(FuzzFound, ReaderWriterConverterFinish) {
+    const std::string rtf = ReadFile(std::string(ORIMAKI_SOURCE) + "/tests/rtf/data/" + GetParam());
+    ASSERT_FALSE(rtf.empty());
+    QTextDocument doc;
+    ASSERT_TRUE(RtfReader::ReadDocument(rtf, doc).ok);
+    const std::string again = RtfWriter::Write(doc);
+    QTextDocument back;
+    ASSERT_TRUE(RtfReader::ReadDocument(again, back).ok);
+    EXPECT_EQ(back.toPlainText().toStdString(), doc.toPlainText().toStdString()) << again;
+    EXPECT_NO_THROW(RtfToHtml(again));
+}
+
+std::vector<std::string> FuzzInputs() {
+    std::vector<std::string> names;
+    for (const auto& e :
+         std::filesystem::directory_iterator(std::string(ORIMAKI_SOURCE) + "/tests/rtf/data"))
+        if (e.path().filename().string().rfind("fuzz-", 0) == 0)
+            names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+INSTANTIATE_TEST_SUITE_P(Regressions, FuzzFound, ::testing::ValuesIn(FuzzInputs()),
+                         [](const auto& info) {
+                             std::string n = info.param;
+                             for (char& c : n)
+                                 if (!isalnum(static_cast<unsigned char>(c))) c = '_';
+                             return n;
+                         });
+
 INSTANTIATE_TEST_SUITE_P(SharedSamples, SampleRoundTrip, ::testing::ValuesIn(Samples()),
                          [](const auto& info) {
                              std::string n = info.param;
