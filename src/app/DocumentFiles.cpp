@@ -88,7 +88,7 @@ bool DocumentFiles::isModified() const {
 }
 
 QString DocumentFiles::encodingLabel() const {
-    if (DocumentPath::WritesAsRichText(U8((*documentPathRef_)))) return {};
+    if (DocumentPath::WritesAsRichText(U8(path()))) return {};
     if (textFormat_ == TextEncoding::Format{}) return {};
     QString label = QString::fromLatin1(TextEncoding::Name(textFormat_.encoding));
     if (textFormat_.lineEnd != TextEncoding::LineEnd::CrLf)
@@ -127,49 +127,47 @@ void DocumentFiles::Clear() {
 void DocumentFiles::NewFile() {
     if (ModifiedPrompt(PromptKind::NewOrClose) == PromptResult::Cancelled) return;
     Clear();
-    const std::string folder = DocumentPath::Folder(U8((*documentPathRef_)));
+    const std::string folder = DocumentPath::Folder(U8(path()));
     const std::string name = DocumentPath::UntitledName(
-        folder.empty() ? U8(QDir::homePath()) : folder, U8((*newFileExtRef_)),
+        folder.empty() ? U8(QDir::homePath()) : folder, U8(newExt()),
         [](const std::string& p) { return QFileInfo::exists(QString::fromStdString(p)); });
-    (*documentPathRef_) = QString::fromStdString(name);
-    emit documentPathChanged((*documentPathRef_));
-    if (hooks_.showAddress) hooks_.showAddress((*documentPathRef_));
-    (*savedPathRef_).clear();
+    path() = QString::fromStdString(name);
+    emit documentPathChanged(path());
+    if (hooks_.showAddress) hooks_.showAddress(path());
+    saved().clear();
     doc_->setModified(false);
     if (hooks_.commandEnabling) hooks_.commandEnabling();
 }
 
 void DocumentFiles::Open() {
     if (ModifiedPrompt(PromptKind::OpenOrDrop) == PromptResult::Cancelled) return;
-    QString folder = QString::fromStdString(DocumentPath::Folder(U8((*documentPathRef_))));
+    QString folder = QString::fromStdString(DocumentPath::Folder(U8(path())));
     const QString chosen = hooks_.chooseOpenFile ? hooks_.chooseOpenFile(folder) : QString();
     if (chosen.isEmpty()) return;
     Clear();
-    (*documentPathRef_) = chosen;
-    emit documentPathChanged((*documentPathRef_));
+    path() = chosen;
+    emit documentPathChanged(path());
     Load();
 }
 
 DocumentFiles::WriteResult DocumentFiles::Save() {
-    if ((*savedPathRef_).isEmpty()) return SaveAs();
+    if (saved().isEmpty()) return SaveAs();
     return SaveWithOverwriteCheck();
 }
 
 DocumentFiles::WriteResult DocumentFiles::SaveAs() {
-    const QString chosen =
-        hooks_.chooseSaveFile ? hooks_.chooseSaveFile((*documentPathRef_)) : QString();
+    const QString chosen = hooks_.chooseSaveFile ? hooks_.chooseSaveFile(path()) : QString();
     if (chosen.isEmpty()) return WriteResult::Declined;
-    (*documentPathRef_) = chosen;
-    emit documentPathChanged((*documentPathRef_));
+    path() = chosen;
+    emit documentPathChanged(path());
     return SaveWithOverwriteCheck();
 }
 
 DocumentFiles::WriteResult DocumentFiles::SaveWithOverwriteCheck() {
-    if (QFileInfo::exists((*documentPathRef_)) && (*documentPathRef_) != (*savedPathRef_)) {
+    if (QFileInfo::exists(path()) && path() != saved()) {
         const auto answer = MessageService::Show(
             dialogParent_, QMessageBox::Warning, QStringLiteral("警告"),
-            (*documentPathRef_) +
-                QStringLiteral("\nこのファイルはすでに存在します。\n上書きしますか？"),
+            path() + QStringLiteral("\nこのファイルはすでに存在します。\n上書きしますか？"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes) return WriteResult::Declined;
     }
@@ -183,8 +181,8 @@ void DocumentFiles::Drop(const QStringList& files) {
     Clear();
     const QFileInfo info(files.first());
     if (info.isFile()) {
-        (*documentPathRef_) = info.absoluteFilePath();
-        emit documentPathChanged((*documentPathRef_));
+        path() = info.absoluteFilePath();
+        emit documentPathChanged(path());
         Load();
     }
 }
@@ -203,12 +201,12 @@ QString DocumentFiles::LongFormPath(const QString& argument) {
 }
 
 void DocumentFiles::OpenFromCommandLine(const QString& argument) {
-    (*documentPathRef_) = LongFormPath(argument);
-    emit documentPathChanged((*documentPathRef_));
+    path() = LongFormPath(argument);
+    emit documentPathChanged(path());
     if (!Load()) {
         // An empty document under the path given, so the rest of the start-up goes on.
-        if (hooks_.showAddress) hooks_.showAddress((*documentPathRef_));
-        (*savedPathRef_) = (*documentPathRef_);
+        if (hooks_.showAddress) hooks_.showAddress(path());
+        saved() = path();
         doc_->setModified(false);
         if (hooks_.commandEnabling) hooks_.commandEnabling();
     }

@@ -116,6 +116,10 @@ signals:
     void documentPathChanged(const QString& path);
 
 private:
+    QString& path() { return *documentPathRef_; }
+    const QString& path() const { return *documentPathRef_; }
+    QString& saved() { return *savedPathRef_; }
+    QString& newExt() { return *newFileExtRef_; }
     bool ReadPlainText(const QByteArray& bytes);
     bool WriteBytes(const QByteArray& bytes);
     void FinishLoadOrWrite();

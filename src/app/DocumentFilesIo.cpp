@@ -60,22 +60,22 @@ bool DocumentFiles::ReadPlainText(const QByteArray& bytes) {
 }
 
 bool DocumentFiles::Load() {
-    QFile file((*documentPathRef_));
+    QFile file(path());
     if (!file.open(QIODevice::ReadOnly)) {
-        ShowError(QStringLiteral("ファイルを開けませんでした。\n%1\n%2")
-                      .arg((*documentPathRef_), file.errorString()));
+        ShowError(
+            QStringLiteral("ファイルを開けませんでした。\n%1\n%2").arg(path(), file.errorString()));
         return false;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         ShowError(QStringLiteral("ファイルを読み込めませんでした。\n%1\n%2")
-                      .arg((*documentPathRef_), file.errorString()));
+                      .arg(path(), file.errorString()));
         return false;
     }
     file.close();
 
     bool rich = false;
-    if (DocumentPath::ReadsAsRichText((*documentPathRef_).toStdString()) && hooks_.readRtf) {
+    if (DocumentPath::ReadsAsRichText(path().toStdString()) && hooks_.readRtf) {
         const bool undo = doc_->isUndoRedoEnabled();
         doc_->setUndoRedoEnabled(false);
         rich = hooks_.readRtf(bytes, doc_);
@@ -93,10 +93,9 @@ bool DocumentFiles::Load() {
 
 DocumentFiles::WriteResult DocumentFiles::Write() {
     QByteArray bytes;
-    if (DocumentPath::WritesAsRichText((*documentPathRef_).toStdString())) {
+    if (DocumentPath::WritesAsRichText(path().toStdString())) {
         if (!hooks_.writeRtf) {
-            ShowError(QStringLiteral("リッチテキスト形式で保存できません。\n%1")
-                          .arg((*documentPathRef_)));
+            ShowError(QStringLiteral("リッチテキスト形式で保存できません。\n%1").arg(path()));
             return WriteResult::Failed;
         }
         bytes = hooks_.writeRtf(doc_);
@@ -131,7 +130,7 @@ DocumentFiles::WriteResult DocumentFiles::Write() {
 }
 
 bool DocumentFiles::WriteBytes(const QByteArray& bytes) {
-    QSaveFile file((*documentPathRef_));
+    QSaveFile file(path());
     bool ok = file.open(QIODevice::WriteOnly);
     if (ok) ok = file.write(bytes) == bytes.size();
     if (ok) ok = file.commit();
@@ -140,14 +139,14 @@ bool DocumentFiles::WriteBytes(const QByteArray& bytes) {
         file.cancelWriting();
         ShowError(QStringLiteral("ファイルを保存できませんでした。\n%1\n%2\n"
                                  "ディスク上のファイルは変更されていません。")
-                      .arg((*documentPathRef_), reason));
+                      .arg(path(), reason));
     }
     return ok;
 }
 
 void DocumentFiles::FinishLoadOrWrite() {
-    (*savedPathRef_) = (*documentPathRef_);
-    if (hooks_.showAddress) hooks_.showAddress((*documentPathRef_));
+    saved() = path();
+    if (hooks_.showAddress) hooks_.showAddress(path());
     doc_->setModified(false);
     if (hooks_.commandEnabling) hooks_.commandEnabling();
 }
