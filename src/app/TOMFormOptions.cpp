@@ -64,7 +64,7 @@ void TOMForm::ShowOptionMClick() {
     };
     a.colorFileType = [this](quint8 type) {
         colorFileType = type;
-        if (auto* box = findChild<TColorLookupComboBox*>())
+        if (auto* box = findChild<TColorLookupComboBox*>(QStringLiteral("FontColorCLCB")))
             ColorListLoader::Load(box, colorFileType, ColorListLoader::DefaultFolder(), this,
                                   [this] { close(); });
     };
