@@ -3,10 +3,23 @@
 #include <QApplication>
 #include <QFont>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QToolTip>
 
 #include "app/TOMForm.h"
 #include "app/TSplashForm.h"
+
+namespace {
+// Hints appear half a second after the mouse stops on a control.
+class HintTimingStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* ret) const override {
+        if (hint == SH_ToolTip_WakeUpDelay) return 500;
+        return QProxyStyle::styleHint(hint, option, widget, ret);
+    }
+};
+}  // namespace
 
 void OrimakiStartup::InstallFontSubstitutions() {
     const QStringList gothic{QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")};
@@ -29,6 +42,8 @@ void OrimakiStartup::SetUpApplication() {
     QPalette tip = QToolTip::palette();
     tip.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
     QToolTip::setPalette(tip);
+    if (!qobject_cast<QProxyStyle*>(QApplication::style()))
+        QApplication::setStyle(new HintTimingStyle);
 }
 
 TOMForm* OrimakiStartup::Start(const QStringList& args, bool withSplash) {
