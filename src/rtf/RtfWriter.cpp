@@ -72,6 +72,40 @@ bool HasNonAscii(const QString& s) {
     return false;
 }
 
+// Characters that code page 932 (glibc "CP932") encodes but reads back as another character
+// (¥ as "\", ‾ as "~", 〜 as ～ …): written as \uN so that they come back unchanged.
+bool ChangesInCodePage932(char32_t c) {
+    switch (c) {
+        case 0x00A2:
+        case 0x00A3:
+        case 0x00A5:
+        case 0x00AC:
+        case 0x2014:
+        case 0x2016:
+        case 0x203E:
+        case 0x2212:
+        case 0x301C:
+            return true;
+        default:
+            return false;
+    }
+}
+
+char32_t CodePointAt(const std::string& utf8, std::size_t pos, std::size_t len) {
+    auto b = [&](std::size_t i) { return char32_t(static_cast<unsigned char>(utf8[pos + i])); };
+    switch (len) {
+        case 1:
+            return b(0);
+        case 2:
+            return ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
+        case 3:
+            return ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
+        default:
+            return ((b(0) & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) |
+                   (b(3) & 0x3F);
+    }
+}
+
 int ToTwips(qreal points) {
     return static_cast<int>(std::lround(points * 20.0));
 }
@@ -326,7 +360,11 @@ private:
                 const unsigned char b = static_cast<unsigned char>(enc.bytes[ob]);
                 const std::size_t blen =
                     (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC) ? 2 : 1;
-                AppendSjisBytes(out, enc.bytes.substr(ob, blen));
+                const char32_t cp = CodePointAt(utf8, ub, std::min(len, utf8.size() - ub));
+                if (ChangesInCodePage932(cp))
+                    WriteUnicode(out, cp);
+                else
+                    AppendSjisBytes(out, enc.bytes.substr(ob, blen));
                 ob += blen;
             }
             ub += len;

@@ -180,6 +180,19 @@ TEST(RtfWriter, HeaderHasTheClassicLayout) {
     for (char ch : rtf) ASSERT_LT(static_cast<unsigned char>(ch), 0x80);
 }
 
+// Characters that code page 932 would turn into others on the way back (checked with glibc
+// iconv: ¥ → 5C → "\", 〜 → 81 60 → ～, − → 81 7C → －, ‾ → 7E → "~", £ → 81 92 → ￡) are
+// written as \uN, and the code page's own ～ － ￡ stay bytes.
+TEST(RtfWriter, CharactersThatCodePage932WouldChange) {
+    QTextDocument doc;
+    QTextCursor(&doc).insertText(QStringLiteral("¥〜−‾£～－￡"));
+    const std::string rtf = RtfWriter::Write(doc);
+    EXPECT_NE(rtf.find("\\u165?\\u12316?\\u8722?\\u8254?\\u163?\\'81`\\'81|\\'81\\'92"),
+              std::string::npos)
+        << rtf;
+    EXPECT_EQ(ReadText(rtf), "¥〜−‾£～－￡");
+}
+
 TEST(RtfWriter, RoundTripKeepsTextAndEveryFormat) {
     QTextDocument doc;
     BuildSample(doc);
