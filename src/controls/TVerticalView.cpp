@@ -338,6 +338,8 @@ void TVerticalView::timerEvent(QTimerEvent* event) {
         viewport()->update(CaretRect().adjusted(-2, -2, 2, 2));
     } else if (event->timerId() == m_idle.timerId()) {
         OnIdleLayout();
+    } else if (event->timerId() == m_autoScroll.timerId()) {
+        AutoScrollStep();
     } else {
         QAbstractScrollArea::timerEvent(event);
     }

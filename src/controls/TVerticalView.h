@@ -128,6 +128,8 @@ private:
     TVerticalLayout::ColumnRef CaretColumn();
     TVerticalLayout::ColumnRef ColumnAtX(qreal viewportX);
     void SelectColumnsTo(const TVerticalLayout::ColumnRef& column);
+    void DragTo(const QPoint& viewportPoint);
+    void AutoScrollStep();
 
     template <class F>
     auto Mutable(F&& f) const {
@@ -156,4 +158,6 @@ private:
     int m_columnDragAnchorEnd = 0;
     QBasicTimer m_blink;
     QBasicTimer m_idle;
+    QBasicTimer m_autoScroll;  // scrolls while a drag is held beyond the left or right edge
+    QPoint m_dragPoint;
 };

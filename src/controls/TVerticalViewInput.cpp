@@ -351,23 +351,43 @@ void TVerticalView::mouseMoveEvent(QMouseEvent* e) {
         viewport()->setCursor(p.y() < m_barHeight ? Qt::ArrowCursor : Qt::IBeamCursor);
         return;
     }
-    if (!m_layout) return;
+    if (!m_layout || !(m_dragging || m_columnDrag)) return;
+    DragTo(p);
+    m_dragPoint = p;
+    if (p.x() < 0 || p.x() >= viewport()->width())
+        m_autoScroll.start(50, this);
+    else
+        m_autoScroll.stop();
+}
+
+void TVerticalView::DragTo(const QPoint& p) {
     if (m_columnDrag) {
         SelectColumnsTo(ColumnAtX(p.x()));
-    } else if (m_dragging) {
+    } else {
         bool atEnd = false;
         const int pos = HitTest(p, &atEnd);
         m_cursor.setPosition(pos, QTextCursor::KeepAnchor);
         m_atColumnEnd = atEnd;
-    } else {
-        return;
     }
     CursorMoved();
     emit SelectionChanged();
 }
 
+void TVerticalView::AutoScrollStep() {
+    if (!m_layout || !(m_dragging || m_columnDrag)) {
+        m_autoScroll.stop();
+        return;
+    }
+    // A column a step: beyond the left edge on through the text, beyond the right back.
+    const qreal pitch = m_layout->DefaultPitch();
+    SetOffset(m_offset + (m_dragPoint.x() < 0 ? pitch : -pitch));
+    const int x = std::clamp(m_dragPoint.x(), kPadding, viewport()->width() - kPadding - 1);
+    DragTo(QPoint(x, m_dragPoint.y()));
+}
+
 void TVerticalView::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && (m_dragging || m_columnDrag)) {
+        m_autoScroll.stop();
         m_dragging = false;
         m_columnDrag = false;
         QClipboard* cb = QGuiApplication::clipboard();

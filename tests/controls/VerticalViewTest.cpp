@@ -325,6 +325,29 @@ TEST(VerticalView, TwoViewsOfOneDocumentKeepTheirOwnCarets) {
     EXPECT_EQ(other.Layout()->Paragraph(0).shaped.text, QStringLiteral("あxいうえお"));
 }
 
+TEST(VerticalView, DragBeyondTheLeftEdgeScrollsOnAndExtends) {
+    QString text;
+    for (int i = 0; i < 60; ++i) text += QStringLiteral("あいうえお\n");
+    ViewFixture f(text);
+    const QPoint start = f.view.PositionRect(0).center();
+    QTest::mousePress(f.view.viewport(), Qt::LeftButton, Qt::NoModifier, start);
+    const QPoint outside(-20, start.y());
+    QMouseEvent move(QEvent::MouseMove, QPointF(outside),
+                     f.view.viewport()->mapToGlobal(QPointF(outside)), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(f.view.viewport(), &move);
+    const int firstEnd = f.view.TextCursor().position();
+    const int firstLine = f.view.FirstVisibleLine();
+    QTest::qWait(400);
+    EXPECT_GT(f.view.FirstVisibleLine(), firstLine);
+    EXPECT_GT(f.view.TextCursor().position(), firstEnd);
+    EXPECT_EQ(f.view.TextCursor().anchor(), 0);
+    QTest::mouseRelease(f.view.viewport(), Qt::LeftButton, Qt::NoModifier, outside);
+    const int line = f.view.FirstVisibleLine();
+    QTest::qWait(150);
+    EXPECT_EQ(f.view.FirstVisibleLine(), line);  // stops with the button
+}
+
 TEST(VerticalView, DocumentDeletedUnderTheViewLeavesItEmpty) {
     auto doc = vtest::MakeDocument(QStringLiteral("あいう"));
     TVerticalView view;
