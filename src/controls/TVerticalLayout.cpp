@@ -397,14 +397,21 @@ TVerticalLayout::ColumnRef TVerticalLayout::ColumnAtOffset(qreal offset) {
 
 TVerticalLayout::ColumnRef TVerticalLayout::ColumnOfPosition(int position, bool atColumnEnd,
                                                              bool exact) {
-    ColumnRef r;
-    if (!m_doc || BlockCount() == 0) return r;
+    if (!m_doc || BlockCount() == 0) return ColumnRef();
     QTextBlock b = m_doc->findBlock(std::max(0, position));
     if (!b.isValid()) b = m_doc->lastBlock();
-    const int bn = b.blockNumber();
+    const TVerticalParagraph& p = Paragraph(b.blockNumber());
+    return ColumnOfTextIndex(
+        b.blockNumber(), p.shaped.TextIndex(std::clamp(position - b.position(), 0, b.length() - 1)),
+        atColumnEnd, exact);
+}
+
+TVerticalLayout::ColumnRef TVerticalLayout::ColumnOfTextIndex(int bn, int idx, bool atColumnEnd,
+                                                              bool exact) {
+    ColumnRef r;
+    if (!m_doc || bn < 0 || bn >= BlockCount()) return r;
     if (exact) EnsureAll();
     const TVerticalParagraph& p = Paragraph(bn);
-    const int idx = p.shaped.TextIndex(std::clamp(position - b.position(), 0, b.length() - 1));
     int c = static_cast<int>(p.columns.size()) - 1;
     for (int i = 0; i < static_cast<int>(p.columns.size()); ++i) {
         if (idx < p.columns[static_cast<size_t>(i)].end) {
@@ -412,13 +419,14 @@ TVerticalLayout::ColumnRef TVerticalLayout::ColumnOfPosition(int position, bool 
             break;
         }
     }
-    if (atColumnEnd && c > 0 && idx == p.columns[static_cast<size_t>(c)].start &&
-        p.columns[static_cast<size_t>(c - 1)].end == idx &&
-        !(p.columns[static_cast<size_t>(c - 1)].endCluster > 0 &&
-          p.shaped
-              .clusters[static_cast<size_t>(p.columns[static_cast<size_t>(c - 1)].endCluster - 1)]
-              .lineBreak))
-        --c;
+    if (atColumnEnd && c > 0 && idx == p.columns[static_cast<size_t>(c)].start) {
+        // The end of the column before, unless that one ended with a line separator.
+        const TVerticalColumn& prev = p.columns[static_cast<size_t>(c - 1)];
+        const bool separator =
+            prev.endCluster > prev.firstCluster &&
+            p.shaped.clusters[static_cast<size_t>(prev.endCluster - 1)].lineBreak;
+        if (prev.end == idx && !separator) --c;
+    }
     UpdatePrefix();
     r.block = bn;
     r.column = c;
@@ -430,8 +438,11 @@ TVerticalLayout::ColumnRef TVerticalLayout::ColumnOfPosition(int position, bool 
 
 qreal TVerticalLayout::CaretY(const ColumnRef& column, int position) {
     const QTextBlock b = m_doc->findBlockByNumber(column.block);
+    return CaretYText(column, Paragraph(column.block).shaped.TextIndex(position - b.position()));
+}
+
+qreal TVerticalLayout::CaretYText(const ColumnRef& column, int idx) {
     const TVerticalParagraph& p = Paragraph(column.block);
-    const int idx = p.shaped.TextIndex(position - b.position());
     const TVerticalColumn& col = p.columns[static_cast<size_t>(column.column)];
     qreal y = col.top;
     for (int k = col.firstCluster; k < col.endCluster; ++k) {

@@ -100,9 +100,12 @@ public:
     bool IsLaidOut(int block) const;
     int BlockCount() const { return static_cast<int>(m_blocks.size()); }
 
-    // Distance below the column top of a position's caret in its column, and the width of the
-    // character there (the caret's length across... its extent along the column).
+    // The same for a UTF-16 index into a paragraph's shaped text (which holds the composition).
+    ColumnRef ColumnOfTextIndex(int block, int textIndex, bool atColumnEnd = false,
+                                bool exact = true);
+    // Distance below the column top of a position's caret in its column.
     qreal CaretY(const ColumnRef& column, int position);
+    qreal CaretYText(const ColumnRef& column, int textIndex);
     // Position nearest to a point `y` below the column top in a column; `atColumnEnd` tells
     // whether the result is the end of that column rather than the start of the next.
     int HitTest(const ColumnRef& column, qreal y, bool* atColumnEnd = nullptr);

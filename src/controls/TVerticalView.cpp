@@ -260,22 +260,16 @@ TVerticalLayout::ColumnRef TVerticalView::CaretColumn() {
 
 QRect TVerticalView::PositionRect(int position, bool atColumnEnd) {
     if (!m_layout) return QRect();
-    const TVerticalLayout::ColumnRef c = m_layout->ColumnOfPosition(position, atColumnEnd, false);
+    TVerticalLayout::ColumnRef c = m_layout->ColumnOfPosition(position, atColumnEnd, false);
     if (!c.valid()) return QRect();
     qreal y;
     if (!m_preedit.isEmpty() && position == m_layout->PreeditPosition()) {
-        // Inside the composition: the caret is where the input method says.
-        y = m_layout->CaretY(c, position);
+        // Inside the composition the caret is where the input method puts it, in whichever
+        // column that falls.
         const TVerticalParagraph& p = m_layout->Paragraph(c.block);
-        const TVerticalColumn& col = p.columns[static_cast<size_t>(c.column)];
         const int target = p.shaped.preeditStart + m_preeditCursor;
-        qreal yy = col.top;
-        for (int k = col.firstCluster; k < col.endCluster; ++k) {
-            const TVerticalCluster& cl = p.shaped.clusters[static_cast<size_t>(k)];
-            if (cl.start >= target) break;
-            yy += cl.advance;
-        }
-        y = yy;
+        c = m_layout->ColumnOfTextIndex(c.block, target, m_preeditCursor > 0, false);
+        y = m_layout->CaretYText(c, target);
     } else {
         y = m_layout->CaretY(c, position);
     }
@@ -303,14 +297,13 @@ int TVerticalView::HitTest(const QPoint& p, bool* atColumnEnd) {
 
 void TVerticalView::EnsureCaretVisible() {
     if (!m_layout) return;
-    const TVerticalLayout::ColumnRef c = CaretColumn();
-    if (!c.valid()) return;
-    const qreal right = XOf(c.offset);
-    const qreal left = right - c.width;
-    if (right > viewport()->width() - kPadding + 0.5)
-        SetOffset(c.offset);
-    else if (left < kPadding - 0.5)
-        SetOffset(c.offset + c.width + 2 * kPadding - viewport()->width());
+    const QRectF r = QRectF(CaretRect());
+    if (r.isNull()) return;
+    const qreal w = viewport()->width();
+    if (r.right() > w - kPadding + 0.5)
+        SetOffset(m_offset - (r.right() - (w - kPadding)));
+    else if (r.left() < kPadding - 0.5)
+        SetOffset(m_offset + (kPadding - r.left()));
 }
 
 void TVerticalView::CursorMoved(bool keepPreferredY) {

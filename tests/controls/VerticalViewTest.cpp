@@ -312,6 +312,19 @@ TEST(VerticalView, InputMethodCompositionInline) {
     EXPECT_EQ(f.view.Layout()->Paragraph(0).shaped.text, QStringLiteral("あ仮名い"));
 }
 
+TEST(VerticalView, CompositionRunningIntoTheNextColumnTakesTheCaretThere) {
+    ViewFixture f(QStringLiteral("あいうえ"));
+    f.view.SetPosition(3);
+    const QRect before = f.view.CaretRect();
+    QInputMethodEvent pre(QStringLiteral("かなかな"), {});  // caret at its end by default
+    QApplication::sendEvent(&f.view, &pre);
+    // あいう + かな fill the first column; かな え go on in the second.
+    const QRect during = f.view.CaretRect();
+    EXPECT_LT(during.x(), before.x());
+    EXPECT_NEAR(during.center().y() - f.view.PositionRect(0).center().y(), 2 * vtest::kEm, 1);
+    EXPECT_TRUE(f.view.viewport()->rect().contains(during.center()));
+}
+
 TEST(VerticalView, TwoViewsOfOneDocumentKeepTheirOwnCarets) {
     ViewFixture f(QStringLiteral("あいうえお"));
     TVerticalView other;
