@@ -344,7 +344,7 @@ TVerticalLayout::ColumnRef TVerticalLayout::Column(int global, bool exact) {
     ColumnRef r;
     if (BlockCount() == 0) return r;
     if (exact) EnsureAll();
-    for (int guard = 0; guard < 64; ++guard) {
+    for (int guard = 0; guard <= BlockCount(); ++guard) {  // each round lays out one more paragraph
         UpdatePrefix();
         global = std::clamp(global, 0, std::max(0, m_colPrefix.back() - 1));
         const auto it = std::upper_bound(m_colPrefix.begin(), m_colPrefix.end() - 1, global);
@@ -369,7 +369,7 @@ TVerticalLayout::ColumnRef TVerticalLayout::Column(int global, bool exact) {
 TVerticalLayout::ColumnRef TVerticalLayout::ColumnAtOffset(qreal offset) {
     ColumnRef r;
     if (BlockCount() == 0) return r;
-    for (int guard = 0; guard < 64; ++guard) {
+    for (int guard = 0; guard <= BlockCount(); ++guard) {  // each round lays out one more paragraph
         UpdatePrefix();
         const qreal x = std::clamp<qreal>(offset, 0, std::max<qreal>(0, m_xPrefix.back() - 0.001));
         auto it = std::upper_bound(m_xPrefix.begin(), m_xPrefix.end() - 1, x);
