@@ -310,8 +310,10 @@ private:
     // Pending bytes become text in the code page they were read in.
     void FlushBytes() {
         if (bytes_.empty()) return;
-        const QString text = CodePageDecoder::Decode(bytesCodePage_, bytes_);
+        QString text = CodePageDecoder::Decode(bytesCodePage_, bytes_);
         bytes_.clear();
+        // Some code pages decode bytes to control characters, which are not text.
+        text.removeIf([](QChar c) { return c.unicode() < 0x20 && c.unicode() != '\t'; });
         builder_.AppendText(text, top().chr);
     }
 
