@@ -72,6 +72,7 @@ void BM_OpenNovel(benchmark::State& state) {
         state.ResumeTiming();
         TVerticalView view;
         view.resize(800, 600);
+        view.show();
         view.SetDocument(doc.get());
         Paint(view, image);
         benchmark::DoNotOptimize(view.horizontalScrollBar()->maximum());
@@ -117,6 +118,7 @@ void BM_InsertAndRepaint(benchmark::State& state) {
     }
     TVerticalView view;
     view.resize(800, 600);
+    view.show();
     view.SetDocument(doc.get());
     view.LineCount();
     view.SetPosition(doc->characterCount() / 2);
@@ -142,6 +144,7 @@ void BM_ScrollScreen(benchmark::State& state) {
     auto doc = NovelDocument();
     TVerticalView view;
     view.resize(800, 600);
+    view.show();
     view.SetDocument(doc.get());
     QImage image(800, 600, QImage::Format_RGB32);
     Paint(view, image);

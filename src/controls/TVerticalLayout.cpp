@@ -124,7 +124,7 @@ void TVerticalLayout::OnContentsChange(int from, int /*removed*/, int added) {
     // The preedit sits at the caret; a change moves it with the caret, which the view re-sets.
     // A small edit is laid out at once; a large replacement is estimated and laid out lazily.
     QTextBlock b = first;
-    const bool small = lb - fb < 16;
+    const bool small = m_eager && lb - fb < 16;
     for (int i = fb; i <= lb && b.isValid(); ++i, b = b.next()) {
         if (small)
             LayOut(i);

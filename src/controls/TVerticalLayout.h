@@ -60,6 +60,10 @@ public:
     int PreeditPosition() const { return m_preeditPos; }
     const QString& PreeditText() const { return m_preeditText; }
 
+    // With eager edits off (a hidden view), edited paragraphs are only marked and laid out when
+    // next needed.
+    void SetEagerEdits(bool eager) { m_eager = eager; }
+
     // Drops every cached paragraph (after a change the document does not report, such as its
     // default font).
     void InvalidateAll();
@@ -146,6 +150,7 @@ private:
     int m_nextIdle = 0;  // where idle layout goes on
     qreal m_columnHeight = 400;
     qreal m_lineSpacing = 1.6;
+    bool m_eager = true;
     int m_preeditPos = -1;
     QString m_preeditText;
 };

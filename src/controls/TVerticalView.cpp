@@ -41,8 +41,9 @@ void TVerticalView::SetDocument(QTextDocument* document) {
         m_layout = new TVerticalLayout(m_doc, this);
         connect(m_layout, &TVerticalLayout::Changed, this, &TVerticalView::OnLayoutChanged);
         m_cursor = QTextCursor(m_doc);
+        m_layout->SetEagerEdits(isVisible());
         UpdateColumnHeight();
-        m_idle.start(0, this);
+        if (isVisible()) m_idle.start(0, this);
     }
     UpdateScrollBars();
     viewport()->update();
@@ -149,7 +150,7 @@ void TVerticalView::KeepingFirstColumn(F&& f) {
 
 void TVerticalView::OnLayoutChanged(int, int) {
     if (!m_preedit.isEmpty() && m_layout->PreeditPosition() != m_cursor.position()) UpdatePreedit();
-    if (!m_layout->IsComplete()) m_idle.start(0, this);
+    if (!m_layout->IsComplete() && isVisible()) m_idle.start(0, this);
     UpdateScrollBars();
     viewport()->update();
 }
@@ -354,12 +355,23 @@ void TVerticalView::focusOutEvent(QFocusEvent* event) {
 void TVerticalView::hideEvent(QHideEvent* event) {
     QAbstractScrollArea::hideEvent(event);
     if (!isHidden()) return;  // only the window was hidden (minimised)
+    // A hidden view does no layout work until it is shown again.
+    if (m_layout) m_layout->SetEagerEdits(false);
+    m_idle.stop();
     // Put away, as when the control is made anew: insert mode, no composition.
     SetOverwriteMode(false);
     if (!m_preedit.isEmpty()) {
         m_preedit.clear();
         UpdatePreedit();
     }
+}
+
+void TVerticalView::showEvent(QShowEvent* event) {
+    QAbstractScrollArea::showEvent(event);
+    if (!m_layout) return;
+    m_layout->SetEagerEdits(true);
+    if (!m_layout->IsComplete()) m_idle.start(0, this);
+    UpdateScrollBars();
 }
 
 bool TVerticalView::event(QEvent* event) {

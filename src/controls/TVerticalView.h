@@ -101,6 +101,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     bool event(QEvent* event) override;
 
