@@ -30,7 +30,7 @@ std::string IconvName(int codePage) {
     }
 }
 
-// One open converter per code page and direction, kept for the run (per thread).
+// One open converter per code page, kept for the run (per thread).
 struct Handle {
     iconv_t cd = reinterpret_cast<iconv_t>(-1);
     ~Handle() {
@@ -39,15 +39,13 @@ struct Handle {
     bool ok() const { return cd != reinterpret_cast<iconv_t>(-1); }
 };
 
-iconv_t Open(int codePage, bool toUnicode) {
-    thread_local std::unordered_map<int, std::unique_ptr<Handle>> decoders, encoders;
-    auto& table = toUnicode ? decoders : encoders;
+iconv_t Open(int codePage) {
+    thread_local std::unordered_map<int, std::unique_ptr<Handle>> table;
     auto it = table.find(codePage);
     if (it == table.end()) {
         auto h = std::make_unique<Handle>();
         const std::string name = IconvName(codePage);
-        h->cd =
-            toUnicode ? iconv_open("UTF-16LE", name.c_str()) : iconv_open(name.c_str(), "UTF-16LE");
+        h->cd = iconv_open("UTF-16LE", name.c_str());
         it = table.emplace(codePage, std::move(h)).first;
     }
     if (!it->second->ok()) return reinterpret_cast<iconv_t>(-1);
@@ -62,10 +60,6 @@ bool IsAscii(std::string_view bytes) {
 }
 
 }  // namespace
-
-bool CodePageDecoder::IsSupported(int codePage) {
-    return codePage == 932 || Open(codePage, true) != reinterpret_cast<iconv_t>(-1);
-}
 
 int CodePageDecoder::CodePageOfCharset(int charset) {
     switch (charset) {
@@ -112,8 +106,8 @@ QString CodePageDecoder::Decode(int codePage, std::string_view bytes) {
         const std::string utf8 = Cp932::Decode(bytes).utf8;
         return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
     }
-    iconv_t cd = Open(codePage, true);
-    if (cd == reinterpret_cast<iconv_t>(-1)) cd = Open(1252, true);
+    iconv_t cd = Open(codePage);
+    if (cd == reinterpret_cast<iconv_t>(-1)) cd = Open(1252);
     QString out;
     out.resize(qsizetype(bytes.size()));  // never more UTF-16 units than bytes
     char* src = const_cast<char*>(bytes.data());
@@ -135,36 +129,4 @@ QString CodePageDecoder::Decode(int codePage, std::string_view bytes) {
     }
     out.resize(qsizetype((dst - reinterpret_cast<char*>(out.data())) / 2));
     return out;
-}
-
-bool CodePageDecoder::Encode(int codePage, const QString& text, std::string& out) {
-    if (codePage == 932) {
-        const Cp932::EncodeResult r = Cp932::Encode(text.toStdString());
-        out += r.bytes;
-        return r.ok();
-    }
-    iconv_t cd = Open(codePage, false);
-    if (cd == reinterpret_cast<iconv_t>(-1)) cd = Open(1252, false);
-    bool ok = true;
-    const char16_t* units = reinterpret_cast<const char16_t*>(text.utf16());
-    char* src = reinterpret_cast<char*>(const_cast<char16_t*>(units));
-    std::size_t srcLeft = std::size_t(text.size()) * 2;
-    std::string buf(std::size_t(text.size()) * 4 + 8, '\0');
-    char* dst = buf.data();
-    std::size_t dstLeft = buf.size();
-    while (srcLeft > 0) {
-        const std::size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-        if (r != static_cast<std::size_t>(-1)) break;
-        if (errno == E2BIG) break;
-        ok = false;
-        *dst++ = '?';
-        --dstLeft;
-        const char16_t u = *reinterpret_cast<const char16_t*>(src);
-        const std::size_t skip = (u >= 0xD800 && u <= 0xDBFF && srcLeft >= 4) ? 4 : 2;
-        src += skip;
-        srcLeft -= skip;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    }
-    out.append(buf.data(), std::size_t(dst - buf.data()));
-    return ok;
 }
