@@ -7,233 +7,13 @@
 
 #include "rtf/CodePageDecoder.h"
 #include "rtf/RtfDocumentBuilder.h"
+#include "rtf/RtfKeywords.h"
 #include "rtf/RtfReaderState.h"
 
 namespace {
 
 // What a group's text is for.
 enum class Dest { Normal, Skip, FontTable, ColourTable, ListTable, ListOverride, Pn };
-
-enum class Kw {
-    // document
-    Ansicpg,
-    Ansi,
-    Mac,
-    Pc,
-    Pca,
-    Deff,
-    Uc,
-    U,
-    Upr,
-    Ud,
-    Bin,
-    // tables and destinations we read
-    Fonttbl,
-    Colortbl,
-    Listtable,
-    Listoverridetable,
-    List,
-    Listlevel,
-    Levelnfc,
-    Listid,
-    Listoverride,
-    Pn,
-    Pnlvlblt,
-    Pnlvlbody,
-    Pnlvlcont,
-    Field,
-    Fldrslt,
-    Skip,
-    Fcharset,
-    Cpg,
-    Red,
-    Green,
-    Blue,
-    // characters
-    F,
-    Af,
-    Loch,
-    Hich,
-    Dbch,
-    Fs,
-    Cf,
-    Plain,
-    B,
-    I,
-    Ul,
-    UlOff,
-    Strike,
-    Up,
-    Dn,
-    Super,
-    Sub,
-    NoSuperSub,
-    V,
-    // paragraphs
-    Par,
-    Line,
-    Pard,
-    Ql,
-    Qc,
-    Qr,
-    Qj,
-    Fi,
-    Li,
-    Ri,
-    Ls,
-    Ilvl,
-    Cell,
-    Tab,
-    // special characters
-    Char,
-};
-
-struct KwInfo {
-    Kw kw;
-    char16_t ch = 0;  // for Kw::Char
-};
-
-const std::unordered_map<std::string_view, KwInfo>& Keywords() {
-    static const std::unordered_map<std::string_view, KwInfo> table = [] {
-        std::unordered_map<std::string_view, KwInfo> t;
-        auto add = [&](std::string_view w, Kw k, char16_t ch = 0) { t[w] = KwInfo{k, ch}; };
-        add("ansicpg", Kw::Ansicpg);
-        add("ansi", Kw::Ansi);
-        add("mac", Kw::Mac);
-        add("pc", Kw::Pc);
-        add("pca", Kw::Pca);
-        add("deff", Kw::Deff);
-        add("uc", Kw::Uc);
-        add("u", Kw::U);
-        add("upr", Kw::Upr);
-        add("ud", Kw::Ud);
-        add("bin", Kw::Bin);
-        add("fonttbl", Kw::Fonttbl);
-        add("colortbl", Kw::Colortbl);
-        add("listtable", Kw::Listtable);
-        add("listoverridetable", Kw::Listoverridetable);
-        add("list", Kw::List);
-        add("listlevel", Kw::Listlevel);
-        add("levelnfc", Kw::Levelnfc);
-        add("levelnfcn", Kw::Levelnfc);
-        add("listid", Kw::Listid);
-        add("listoverride", Kw::Listoverride);
-        add("pn", Kw::Pn);
-        add("pnlvlblt", Kw::Pnlvlblt);
-        add("pnlvlbody", Kw::Pnlvlbody);
-        add("pnlvlcont", Kw::Pnlvlcont);
-        add("field", Kw::Field);
-        add("fldrslt", Kw::Fldrslt);
-        for (std::string_view w : {"pict",        "object",
-                                   "nonshppict",  "fldinst",
-                                   "header",      "headerl",
-                                   "headerr",     "headerf",
-                                   "footer",      "footerl",
-                                   "footerr",     "footerf",
-                                   "footnote",    "annotation",
-                                   "stylesheet",  "info",
-                                   "pntext",      "listtext",
-                                   "themedata",   "colorschememapping",
-                                   "datastore",   "latentstyles",
-                                   "xmlnstbl",    "rsidtbl",
-                                   "generator",   "mmathPr",
-                                   "pgdsctbl",    "revtbl",
-                                   "listpicture", "shpinst",
-                                   "shprslt",     "template",
-                                   "docvar",      "userprops",
-                                   "bkmkstart",   "bkmkend",
-                                   "xe",          "tc",
-                                   "txe",         "fontemb",
-                                   "fontfile",    "filetbl",
-                                   "private",     "objdata",
-                                   "result",      "atnid",
-                                   "atnauthor",   "atrfstart",
-                                   "atrfend",     "pnseclvl",
-                                   "pntxta",      "pntxtb",
-                                   "falt",        "panose",
-                                   "leveltext",   "levelnumbers",
-                                   "listname",    "listoverridetable_",
-                                   "ftnsep",      "ftnsepc",
-                                   "ftncn",       "aftnsep",
-                                   "aftnsepc",    "aftncn",
-                                   "do",          "wgrffmtfilter",
-                                   "xform",       "formfield",
-                                   "datafield",   "blipuid",
-                                   "macpict",     "wmetafile",
-                                   "dibitmap",    "wbitmap",
-                                   "pmmetafile",  "emfblip",
-                                   "pngblip",     "jpegblip",
-                                   "sp",          "sn",
-                                   "sv",          "passwordhash",
-                                   "protusertbl", "operator",
-                                   "ffname"})
-            add(w, Kw::Skip);
-        add("fcharset", Kw::Fcharset);
-        add("cpg", Kw::Cpg);
-        add("red", Kw::Red);
-        add("green", Kw::Green);
-        add("blue", Kw::Blue);
-        add("f", Kw::F);
-        add("af", Kw::Af);
-        add("loch", Kw::Loch);
-        add("hich", Kw::Hich);
-        add("dbch", Kw::Dbch);
-        add("fs", Kw::Fs);
-        add("cf", Kw::Cf);
-        add("plain", Kw::Plain);
-        add("b", Kw::B);
-        add("i", Kw::I);
-        for (std::string_view w : {"ul", "uld", "uldb", "ulw", "ulwave", "uldash", "uldashd",
-                                   "uldashdd", "ulth", "ulthd", "ulthdash", "ulthdashd",
-                                   "ulthdashdd", "ulhwave", "ululdbwave", "ulldash", "ulthldash"})
-            add(w, Kw::Ul);
-        add("ulnone", Kw::UlOff);
-        add("strike", Kw::Strike);
-        add("striked", Kw::Strike);
-        add("up", Kw::Up);
-        add("dn", Kw::Dn);
-        add("super", Kw::Super);
-        add("sub", Kw::Sub);
-        add("nosupersub", Kw::NoSuperSub);
-        add("v", Kw::V);
-        add("par", Kw::Par);
-        add("sect", Kw::Par);
-        add("page", Kw::Par);
-        add("line", Kw::Line);
-        add("pard", Kw::Pard);
-        add("ql", Kw::Ql);
-        add("qc", Kw::Qc);
-        add("qr", Kw::Qr);
-        add("qj", Kw::Qj);
-        add("qd", Kw::Qj);
-        add("fi", Kw::Fi);
-        add("li", Kw::Li);
-        add("lin", Kw::Li);
-        add("ri", Kw::Ri);
-        add("rin", Kw::Ri);
-        add("ls", Kw::Ls);
-        add("ilvl", Kw::Ilvl);
-        add("cell", Kw::Cell);
-        add("nestcell", Kw::Cell);
-        add("tab", Kw::Tab);
-        add("emdash", Kw::Char, 0x2014);
-        add("endash", Kw::Char, 0x2013);
-        add("emspace", Kw::Char, 0x2003);
-        add("enspace", Kw::Char, 0x2002);
-        add("qmspace", Kw::Char, 0x2005);
-        add("bullet", Kw::Char, 0x2022);
-        add("lquote", Kw::Char, 0x2018);
-        add("rquote", Kw::Char, 0x2019);
-        add("ldblquote", Kw::Char, 0x201C);
-        add("rdblquote", Kw::Char, 0x201D);
-        add("zwj", Kw::Char, 0x200D);
-        add("zwnj", Kw::Char, 0x200C);
-        add("ltrmark", Kw::Char, 0x200E);
-        add("rtlmark", Kw::Char, 0x200F);
-        return t;
-    }();
-    return table;
-}
 
 struct Group {
     Dest dest = Dest::Normal;
@@ -462,7 +242,7 @@ private:
                         --ucSkip_;
                         return;
                     }
-                    DoWord(KwInfo{Kw::Par}, false, 0);
+                    DoWord(RtfKwInfo{RtfKw::Par}, false, 0);
                     return;
                 default:
                     if (ucSkip_ > 0) --ucSkip_;
@@ -493,13 +273,13 @@ private:
 
         const bool star = star_;
         star_ = false;
-        auto it = Keywords().find(word);
+        auto it = RtfKeywords().find(word);
         if (ucSkip_ > 0) {
             --ucSkip_;
-            if (it != Keywords().end() && it->second.kw == Kw::Bin) SkipBinary(value);
+            if (it != RtfKeywords().end() && it->second.kw == RtfKw::Bin) SkipBinary(value);
             return;
         }
-        if (it == Keywords().end()) {
+        if (it == RtfKeywords().end()) {
             if (star) {
                 FlushBytes();
                 top().dest = Dest::Skip;
@@ -509,15 +289,15 @@ private:
         if (star && !IsReadDestination(it->second.kw)) {
             FlushBytes();
             top().dest = Dest::Skip;
-            if (it->second.kw == Kw::Bin) SkipBinary(value);
+            if (it->second.kw == RtfKw::Bin) SkipBinary(value);
             return;
         }
         DoWord(it->second, hasParam, value);
     }
 
-    static bool IsReadDestination(Kw k) {
-        return k == Kw::Listtable || k == Kw::Listoverridetable || k == Kw::Pn || k == Kw::Ud ||
-               k == Kw::Fonttbl || k == Kw::Colortbl || k == Kw::Fldrslt;
+    static bool IsReadDestination(RtfKw k) {
+        return k == RtfKw::Listtable || k == RtfKw::Listoverridetable || k == RtfKw::Pn ||
+               k == RtfKw::Ud || k == RtfKw::Fonttbl || k == RtfKw::Colortbl || k == RtfKw::Fldrslt;
     }
 
     void SkipBinary(int count) {
@@ -526,21 +306,21 @@ private:
         p_ += std::min<std::size_t>(left, std::size_t(count));
     }
 
-    void DoWord(const KwInfo& info, bool hasParam, int value) {
+    void DoWord(const RtfKwInfo& info, bool hasParam, int value) {
         Group& g = top();
-        if (info.kw == Kw::Bin) {
+        if (info.kw == RtfKw::Bin) {
             FlushBytes();
             SkipBinary(value);
             return;
         }
-        if (info.kw == Kw::U) {
+        if (info.kw == RtfKw::U) {
             if (!hasParam) return;  // \u needs its number
             const char16_t ch = static_cast<char16_t>(value < 0 ? value + 65536 : value);
             Unicode(ch);
             ucSkip_ = g.uc;
             return;
         }
-        if (info.kw == Kw::Uc) {
+        if (info.kw == RtfKw::Uc) {
             g.uc = hasParam ? std::max(0, value) : 1;
             return;
         }
@@ -569,163 +349,163 @@ private:
         RtfParaState& para = g.para;
         const bool on = !hasParam || value != 0;
         switch (info.kw) {
-            case Kw::Ansicpg:
+            case RtfKw::Ansicpg:
                 if (value > 0) tables_.documentCodePage = value;
                 haveAnsicpg_ = true;
                 break;
-            case Kw::Ansi:
+            case RtfKw::Ansi:
                 if (!haveAnsicpg_) tables_.documentCodePage = 1252;
                 break;
-            case Kw::Mac:
+            case RtfKw::Mac:
                 if (!haveAnsicpg_) tables_.documentCodePage = 10000;
                 break;
-            case Kw::Pc:
+            case RtfKw::Pc:
                 if (!haveAnsicpg_) tables_.documentCodePage = 437;
                 break;
-            case Kw::Pca:
+            case RtfKw::Pca:
                 if (!haveAnsicpg_) tables_.documentCodePage = 850;
                 break;
-            case Kw::Deff:
+            case RtfKw::Deff:
                 tables_.defaultFont = value;
                 break;
-            case Kw::Upr:
+            case RtfKw::Upr:
                 g.upr = true;
                 break;
-            case Kw::Ud:
+            case RtfKw::Ud:
                 break;
-            case Kw::Fonttbl:
+            case RtfKw::Fonttbl:
                 g.dest = Dest::FontTable;
                 break;
-            case Kw::Colortbl:
+            case RtfKw::Colortbl:
                 g.dest = Dest::ColourTable;
                 tables_.colours.clear();
                 colourSet_ = false;
                 red_ = green_ = blue_ = 0;
                 break;
-            case Kw::Listtable:
+            case RtfKw::Listtable:
                 g.dest = Dest::ListTable;
                 break;
-            case Kw::Listoverridetable:
+            case RtfKw::Listoverridetable:
                 g.dest = Dest::ListOverride;
                 break;
-            case Kw::Pn:
+            case RtfKw::Pn:
                 g.dest = Dest::Pn;
                 pnOwner_ = stack_.size() >= 2 ? stack_.size() - 2 : 0;
                 break;
-            case Kw::Skip:
+            case RtfKw::Skip:
                 g.dest = Dest::Skip;
                 break;
-            case Kw::Field:
-            case Kw::Fldrslt:
+            case RtfKw::Field:
+            case RtfKw::Fldrslt:
                 break;
-            case Kw::F:
+            case RtfKw::F:
                 c.font = value;
                 break;
-            case Kw::Af:
+            case RtfKw::Af:
                 if (c.mode == 2) c.dbchFont = value;
                 if (c.mode == 1) c.hichFont = value;
                 break;
-            case Kw::Loch:
+            case RtfKw::Loch:
                 c.mode = 0;
                 break;
-            case Kw::Hich:
+            case RtfKw::Hich:
                 c.mode = 1;
                 break;
-            case Kw::Dbch:
+            case RtfKw::Dbch:
                 c.mode = 2;
                 break;
-            case Kw::Fs:
+            case RtfKw::Fs:
                 c.halfPoints = hasParam && value > 0 ? std::min(value, 3276) : 24;
                 break;
-            case Kw::Cf:
+            case RtfKw::Cf:
                 c.colour = std::max(0, value);
                 break;
-            case Kw::Plain: {
+            case RtfKw::Plain: {
                 const int mode = c.mode;
                 c = RtfCharState{};
                 c.mode = mode;
                 break;
             }
-            case Kw::B:
+            case RtfKw::B:
                 c.bold = on;
                 break;
-            case Kw::I:
+            case RtfKw::I:
                 c.italic = on;
                 break;
-            case Kw::Ul:
+            case RtfKw::Ul:
                 c.underline = on;
                 break;
-            case Kw::UlOff:
+            case RtfKw::UlOff:
                 c.underline = false;
                 break;
-            case Kw::Strike:
+            case RtfKw::Strike:
                 c.strike = on;
                 break;
-            case Kw::Up:
+            case RtfKw::Up:
                 c.upDown = std::min(hasParam ? value : 6, 3276);
                 break;
-            case Kw::Dn:
+            case RtfKw::Dn:
                 c.upDown = -std::min(hasParam ? value : 6, 3276);
                 break;
-            case Kw::Super:
+            case RtfKw::Super:
                 c.vertAlign = 1;
                 break;
-            case Kw::Sub:
+            case RtfKw::Sub:
                 c.vertAlign = 2;
                 break;
-            case Kw::NoSuperSub:
+            case RtfKw::NoSuperSub:
                 c.vertAlign = 0;
                 break;
-            case Kw::V:
+            case RtfKw::V:
                 c.hidden = on;
                 break;
-            case Kw::Par:
-            case Kw::Cell:
+            case RtfKw::Par:
+            case RtfKw::Cell:
                 builder_.EndParagraph(para, c);
                 break;
-            case Kw::Line:
+            case RtfKw::Line:
                 Unicode(0x2028);
                 break;
-            case Kw::Tab:
+            case RtfKw::Tab:
                 Unicode(u'\t');
                 break;
-            case Kw::Char:
+            case RtfKw::Char:
                 Unicode(info.ch);
                 break;
-            case Kw::Pard:
+            case RtfKw::Pard:
                 para = RtfParaState{};
                 break;
-            case Kw::Ql:
+            case RtfKw::Ql:
                 para.align = 0;
                 break;
-            case Kw::Qc:
+            case RtfKw::Qc:
                 para.align = 1;
                 break;
-            case Kw::Qr:
+            case RtfKw::Qr:
                 para.align = 2;
                 break;
-            case Kw::Qj:
+            case RtfKw::Qj:
                 para.align = 3;
                 break;
-            case Kw::Fi:
+            case RtfKw::Fi:
                 para.firstIndent = Clamp(value);
                 break;
-            case Kw::Li:
+            case RtfKw::Li:
                 para.leftIndent = Clamp(value);
                 break;
-            case Kw::Ri:
+            case RtfKw::Ri:
                 para.rightIndent = Clamp(value);
                 break;
-            case Kw::Ls:
+            case RtfKw::Ls:
                 para.ls = value;
                 break;
-            case Kw::Ilvl:
+            case RtfKw::Ilvl:
                 para.ilvl = std::max(0, std::min(value, 8));
                 break;
-            case Kw::Pnlvlblt:
+            case RtfKw::Pnlvlblt:
                 para.pn = 1;
                 break;
-            case Kw::Pnlvlbody:
+            case RtfKw::Pnlvlbody:
                 para.pn = 2;
                 break;
             default:
@@ -735,9 +515,9 @@ private:
 
     static int Clamp(int twips) { return std::max(-31680, std::min(twips, 31680)); }
 
-    void FontTableWord(Kw k, bool hasParam, int value) {
+    void FontTableWord(RtfKw k, bool hasParam, int value) {
         switch (k) {
-            case Kw::F:
+            case RtfKw::F:
                 FinishFont();
                 inFont_ = true;
                 fontNumber_ = value;
@@ -745,18 +525,18 @@ private:
                 fontName_.clear();
                 fontBytes_.clear();
                 break;
-            case Kw::Fcharset:
+            case RtfKw::Fcharset:
                 FlushFontBytes();
                 font_.charset = hasParam ? value : -1;
                 break;
-            case Kw::Cpg:
+            case RtfKw::Cpg:
                 FlushFontBytes();
                 font_.codePage = value;
                 break;
-            case Kw::Skip:
+            case RtfKw::Skip:
                 top().dest = Dest::Skip;
                 break;
-            case Kw::Upr:
+            case RtfKw::Upr:
                 top().upr = true;
                 break;
             default:
@@ -764,18 +544,18 @@ private:
         }
     }
 
-    void ColourWord(Kw k, bool hasParam, int value) {
+    void ColourWord(RtfKw k, bool hasParam, int value) {
         const int v = hasParam ? std::max(0, std::min(value, 255)) : 0;
         switch (k) {
-            case Kw::Red:
+            case RtfKw::Red:
                 red_ = v;
                 colourSet_ = true;
                 break;
-            case Kw::Green:
+            case RtfKw::Green:
                 green_ = v;
                 colourSet_ = true;
                 break;
-            case Kw::Blue:
+            case RtfKw::Blue:
                 blue_ = v;
                 colourSet_ = true;
                 break;
@@ -784,22 +564,22 @@ private:
         }
     }
 
-    void ListWord(Kw k, int value) {
+    void ListWord(RtfKw k, int value) {
         switch (k) {
-            case Kw::List:
+            case RtfKw::List:
                 tables_.lists.emplace_back();
                 break;
-            case Kw::Listlevel:
+            case RtfKw::Listlevel:
                 if (!tables_.lists.empty()) tables_.lists.back().levelNfc.push_back(0);
                 break;
-            case Kw::Levelnfc:
+            case RtfKw::Levelnfc:
                 if (!tables_.lists.empty() && !tables_.lists.back().levelNfc.empty())
                     tables_.lists.back().levelNfc.back() = value;
                 break;
-            case Kw::Listid:
+            case RtfKw::Listid:
                 if (!tables_.lists.empty()) tables_.lists.back().id = value;
                 break;
-            case Kw::Skip:
+            case RtfKw::Skip:
                 top().dest = Dest::Skip;
                 break;
             default:
@@ -807,18 +587,18 @@ private:
         }
     }
 
-    void OverrideWord(Kw k, int value) {
+    void OverrideWord(RtfKw k, int value) {
         switch (k) {
-            case Kw::Listoverride:
+            case RtfKw::Listoverride:
                 overrideId_ = 0;
                 break;
-            case Kw::Listid:
+            case RtfKw::Listid:
                 overrideId_ = value;
                 break;
-            case Kw::Ls:
+            case RtfKw::Ls:
                 tables_.overrideListId[value] = overrideId_;
                 break;
-            case Kw::Skip:
+            case RtfKw::Skip:
                 top().dest = Dest::Skip;
                 break;
             default:
@@ -827,17 +607,17 @@ private:
     }
 
     // Words inside {\*\pn …} describe the paragraph that holds the group.
-    void PnWord(Kw k) {
+    void PnWord(RtfKw k) {
         if (pnOwner_ >= stack_.size()) return;
         RtfParaState& para = stack_[pnOwner_].para;
         switch (k) {
-            case Kw::Pnlvlblt:
+            case RtfKw::Pnlvlblt:
                 para.pn = 1;
                 break;
-            case Kw::Pnlvlbody:
+            case RtfKw::Pnlvlbody:
                 if (para.pn != 1) para.pn = 2;
                 break;
-            case Kw::Skip:
+            case RtfKw::Skip:
                 top().dest = Dest::Skip;
                 break;
             default:
