@@ -47,6 +47,16 @@ TEST(VerticalRichEdit, VerticalShowsTheVerticalViewOverTheSameDocument) {
     EXPECT_EQ(f.edit.SelStart(), 1);
 }
 
+TEST(VerticalRichEdit, ViewHasItsSizeRightAfterTheSwitch) {
+    EditFixture f;
+    f.edit.SetText(QStringLiteral("あ"));
+    f.edit.SetVertical(true);
+    auto* view = qobject_cast<TVerticalView*>(f.edit.EditWidget());
+    ASSERT_NE(view, nullptr);
+    // No event processing in between: the window's switch scrolls at once.
+    EXPECT_EQ(view->size(), f.edit.size());
+}
+
 TEST(VerticalRichEdit, SwitchingKeepsTextAndFormats) {
     EditFixture f;
     f.edit.SetText(QStringLiteral("あいうえお\r\nかきくけこ"));

@@ -361,6 +361,23 @@ TEST(VerticalView, DragBeyondTheLeftEdgeScrollsOnAndExtends) {
     EXPECT_EQ(f.view.FirstVisibleLine(), line);  // stops with the button
 }
 
+// Paragraphs not yet laid out are estimated; as idle time lays them out, the text at the right
+// edge of the view stays where it is.
+TEST(VerticalView, IdleLayoutKeepsTheShownTextInPlace) {
+    const QString text = vtest::NovelText();
+    ViewFixture f(text);
+    ASSERT_FALSE(f.view.Layout()->IsComplete());
+    QScrollBar* bar = f.view.horizontalScrollBar();
+    bar->setValue(bar->maximum() / 2);
+    const QPoint rightEdge(
+        f.view.viewport()->width() - TVerticalView::kPadding - 2,
+        static_cast<int>(TVerticalView::kSelectionBar + TVerticalView::kPadding + 1));
+    const int shown = f.view.HitTest(rightEdge);
+    for (int i = 0; i < 1000 && !f.view.Layout()->IsComplete(); ++i) QTest::qWait(10);
+    ASSERT_TRUE(f.view.Layout()->IsComplete());
+    EXPECT_EQ(f.view.HitTest(rightEdge), shown);
+}
+
 TEST(VerticalView, DocumentDeletedUnderTheViewLeavesItEmpty) {
     auto doc = vtest::MakeDocument(QStringLiteral("あいう"));
     TVerticalView view;
