@@ -34,6 +34,19 @@ void TVerticalPainter::PaintRange(QPainter& painter, TVerticalLayout& layout, in
     }
 }
 
+int TVerticalPainter::LastColumnWithin(TVerticalLayout& layout, int first, qreal width) {
+    const int count = layout.ColumnCount();
+    if (first >= count) return count - 1;
+    const TVerticalLayout::ColumnRef a = layout.Column(first);
+    int last = first;
+    while (last + 1 < count) {
+        const TVerticalLayout::ColumnRef n = layout.Column(last + 1);
+        if (n.offset + n.width - a.offset > width + 0.01) break;
+        ++last;
+    }
+    return last;
+}
+
 void TVerticalPainter::PaintUntil(QPainter& painter, TVerticalLayout& layout,
                                   TVerticalLayout::ColumnRef first, qreal leftLimit,
                                   QPointF topRight, const TVerticalPaintOptions& options) {

@@ -25,6 +25,9 @@ public:
     static void PaintUntil(QPainter& painter, TVerticalLayout& layout,
                            TVerticalLayout::ColumnRef first, qreal leftLimit, QPointF topRight,
                            const TVerticalPaintOptions& options);
+    // The last global column that fits, with the ones before it from `first`, into `width`
+    // (at least `first` itself): the columns of one printed page.
+    static int LastColumnWithin(TVerticalLayout& layout, int first, qreal width);
     // Draws one column whose right edge is at `right`.
     static void PaintColumn(QPainter& painter, TVerticalLayout& layout, int block, int column,
                             qreal right, qreal top, const TVerticalPaintOptions& options);

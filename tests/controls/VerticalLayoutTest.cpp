@@ -8,6 +8,7 @@
 
 #include "VerticalTestSupport.h"
 #include "controls/TVerticalLayout.h"
+#include "controls/TVerticalPainter.h"
 
 namespace {
 
@@ -153,6 +154,18 @@ TEST(VerticalLayout, EditRelaysOnlyTouchedParagraphs) {
     EXPECT_EQ(layout.BlockCount(), 4);
     EXPECT_EQ(layout.Paragraph(1).shaped.text, QStringLiteral("んうえお"));
     EXPECT_EQ(layout.ColumnCount(), 4);
+}
+
+TEST(VerticalLayout, ColumnsOfAPage) {
+    // Ten one-column paragraphs of pitch 32 (1.6 em).
+    auto doc = vtest::MakeDocument(QStringLiteral("あ\nい\nう\nえ\nお\nか\nき\nく\nけ\nこ"));
+    TVerticalLayout layout(doc.get());
+    layout.SetColumnHeight(kFiveChars);
+    ASSERT_EQ(layout.Column(0).width, 32);
+    EXPECT_EQ(TVerticalPainter::LastColumnWithin(layout, 0, 100), 2);   // 3 x 32 = 96
+    EXPECT_EQ(TVerticalPainter::LastColumnWithin(layout, 3, 128), 6);   // exactly four
+    EXPECT_EQ(TVerticalPainter::LastColumnWithin(layout, 8, 1000), 9);  // up to the last
+    EXPECT_EQ(TVerticalPainter::LastColumnWithin(layout, 5, 10), 5);    // at least one
 }
 
 TEST(VerticalLayout, EstimatesUntilLaidOutThenExact) {
