@@ -49,7 +49,7 @@ public:
 
     // The rest of the presentation interface of TRichEditEx.
     QWidget* Widget() override { return this; }
-    void SetTextCursorQuietly(const QTextCursor& cursor);
+    void SetTextCursorQuietly(const QTextCursor& cursor) override;
     void EnsureCursorVisible() override { EnsureCaretVisible(); }
     void ScrollLines(int lines) override { ScrollByLines(lines); }
     void ScrollToStart() override;
