@@ -74,12 +74,19 @@ void TVerticalLayout::InvalidateAll() {
     Reset();
 }
 
+bool TVerticalLayout::CheckDefaultFont() {
+    if (!m_doc || m_doc->defaultFont() == m_defaultFont) return false;
+    Reset();
+    return true;
+}
+
 void TVerticalLayout::Reset() {
     m_blocks.clear();
     m_pending = 0;
     m_nextIdle = 0;
     m_prefixDirty = true;
     if (!m_doc) return;
+    m_defaultFont = m_doc->defaultFont();
     m_blocks.resize(static_cast<size_t>(m_doc->blockCount()));
     int i = 0;
     for (QTextBlock b = m_doc->begin(); b.isValid() && i < BlockCount(); b = b.next(), ++i)

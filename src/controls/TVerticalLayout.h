@@ -64,9 +64,11 @@ public:
     // next needed.
     void SetEagerEdits(bool eager) { m_eager = eager; }
 
-    // Drops every cached paragraph (after a change the document does not report, such as its
-    // default font).
+    // Drops every cached paragraph (after a change the document does not report).
     void InvalidateAll();
+    // The document's default font is not reported when it changes: lays out anew when it
+    // differs from the one the paragraphs were laid out with. True when it did.
+    bool CheckDefaultFont();
 
     // Lays out paragraphs in document order for about `budgetMs` milliseconds; true when every
     // paragraph is laid out.
@@ -151,6 +153,7 @@ private:
     qreal m_columnHeight = 400;
     qreal m_lineSpacing = 1.6;
     bool m_eager = true;
+    QFont m_defaultFont;
     int m_preeditPos = -1;
     QString m_preeditText;
 };

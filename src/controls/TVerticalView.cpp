@@ -176,6 +176,7 @@ void TVerticalView::resizeEvent(QResizeEvent* event) {
 
 int TVerticalView::LineCount() const {
     if (!m_layout) return 0;
+    m_layout->CheckDefaultFont();
     return Mutable([](TVerticalView* self) {
         int n = 0;
         self->KeepingFirstColumn([&] { n = self->m_layout->ColumnCount(); });
@@ -428,6 +429,10 @@ void TVerticalView::Render(QPainter& painter) {
 }
 
 void TVerticalView::paintEvent(QPaintEvent*) {
+    if (m_layout && m_layout->CheckDefaultFont()) {
+        UpdateScrollBars();
+        if (isVisible()) m_idle.start(0, this);
+    }
     QPainter painter(viewport());
     if (!m_layout) return;
     Render(painter);

@@ -378,6 +378,16 @@ TEST(VerticalView, IdleLayoutKeepsTheShownTextInPlace) {
     EXPECT_EQ(f.view.HitTest(rightEdge), shown);
 }
 
+TEST(VerticalView, FollowsTheDocumentsDefaultFont) {
+    ViewFixture f(QStringLiteral("あいうえおかきくけこ"));
+    EXPECT_EQ(f.view.LineCount(), 2);
+    QFont small = vtest::TestFont();
+    small.setPixelSize(vtest::kEm / 2);  // ten characters fit a column now
+    f.doc->setDefaultFont(small);
+    EXPECT_EQ(f.view.LineCount(), 1);
+    f.view.repaint();
+}
+
 TEST(VerticalView, DocumentDeletedUnderTheViewLeavesItEmpty) {
     auto doc = vtest::MakeDocument(QStringLiteral("あいう"));
     TVerticalView view;
