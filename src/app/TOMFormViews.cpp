@@ -175,11 +175,17 @@ void TOMForm::ResizeLayout() {
 
 void TOMForm::SyncWrapWidths() {
     // Both views lay out one document: split and wrapping, they wrap at the narrower text
-    // width, so that neither fights the other over the layout.
+    // width, so that neither fights the other over the layout. The widths come from the split
+    // geometry itself, not from views that may not have taken their new size yet.
     int width = 0;
-    if ((splitTopBottom || splitLeftRight) && !wrapOff && view2_->isVisibleTo(this))
-        width = std::max(1, std::min(view1_->HorizontalEdit()->TextAreaWidth(),
-                                     view2_->HorizontalEdit()->TextAreaWidth()));
+    if ((splitTopBottom || splitLeftRight) && !wrapOff && view2_->isVisibleTo(this)) {
+        THorizontalEdit* e = view1_->HorizontalEdit();
+        const int chrome = e->width() - e->TextAreaWidth();
+        const int panel = editPanel_->width();
+        const int narrow =
+            splitLeftRight ? std::min(panel / 2, panel - panel / 2 - kSplitterSize) : panel;
+        width = std::max(1, narrow - chrome);
+    }
     view1_->HorizontalEdit()->SetWrapWidth(width);
     view2_->HorizontalEdit()->SetWrapWidth(width);
 }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusTipEvent>
 #include <QTextDocument>
@@ -617,6 +618,9 @@ TEST_F(MainWindowTest, SideBySideViewsWrapAtOneWidth) {
     EXPECT_LE(e2->lineWrapColumnOrWidth(), e2->viewport()->width());
     EXPECT_GT(f->RichEditEx1()->LineCount(), 1);
     EXPECT_EQ(f->RichEditEx1()->LineCount(), f->RichEditEx2()->LineCount());
+    // Neither view needs to scroll sideways.
+    EXPECT_EQ(e1->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(e2->horizontalScrollBar()->maximum(), 0);
     // Unsplit: the edge again.
     f->Action("S2NoneM")->trigger();
     EXPECT_EQ(e1->lineWrapMode(), QTextEdit::WidgetWidth);
