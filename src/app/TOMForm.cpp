@@ -6,8 +6,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +13,7 @@
 #include <QStatusTipEvent>
 #include <QTextDocument>
 
+#include "app/DocumentFiles.h"
 #include "app/TBand.h"
 #include "app/TSplashForm.h"
 #include "controls/MessageService.h"
@@ -128,24 +127,9 @@ void TOMForm::FormShow() {
 }
 
 void TOMForm::LoadFromCommandLine() {
-    // Only the first argument names a document.
-    documentPath = CommandLinePath(args_.first());
-    addressEdit_->setText(documentPath);
-    savedPath = documentPath;
-    LoadFile();
-}
-
-QString TOMForm::CommandLinePath(const QString& arg) {
-    const QFileInfo info(QDir::current(), arg);
-    const QString path = QDir::cleanPath(info.absoluteFilePath());
-    const int slash = path.lastIndexOf(QLatin1Char('/'));
-    QString folder = path.left(slash + 1);
-    QString name = path.mid(slash + 1);
-    if (!QFileInfo(folder).isDir())
-        folder = QStringLiteral("ファイルは存在しません。");
-    else if (!QFileInfo::exists(path))
-        name.clear();
-    return folder + name;
+    // Only the first argument names a document: its long form is loaded, or an empty document
+    // stands under that path when it cannot be read.
+    files_->OpenFromCommandLine(args_.first());
 }
 
 // ----- closing ----------------------------------------------------------------------------------

@@ -129,9 +129,6 @@ public:
     std::vector<BandSlot> RightBandOrder() const;
     void SetTopBandOrder(const std::vector<BandSlot>& order);
     void SetRightBandOrder(const std::vector<BandSlot>& order);
-    // The document path from a command-line argument: absolute and clean; a missing folder
-    // gives "ファイルは存在しません。" as the folder, a missing file an empty file name.
-    static QString CommandLinePath(const QString& arg);
     // The application title (the window system's task name), kept for the window's commands.
     static void SetApplicationTitle(const QString& title);
     static QString ApplicationTitle();

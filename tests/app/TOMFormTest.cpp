@@ -561,20 +561,6 @@ TEST_F(MainWindowTest, HintsGoToPanel3AndDecideTheBalloons) {
 
 // ----- command line -----------------------------------------------------------------------------
 
-TEST_F(MainWindowTest, CommandLinePathLongForm) {
-    QDir().mkpath(QStringLiteral("sub"));
-    QFile file(QStringLiteral("sub/a.txt"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    const QString here = QDir::currentPath();
-    EXPECT_EQ(TOMForm::CommandLinePath(QStringLiteral("sub/./a.txt")),
-              here + QStringLiteral("/sub/a.txt"));
-    EXPECT_EQ(TOMForm::CommandLinePath(QStringLiteral("sub/b.txt")),
-              here + QStringLiteral("/sub/"));
-    EXPECT_EQ(TOMForm::CommandLinePath(QStringLiteral("nosuch/b.txt")),
-              QStringLiteral("ファイルは存在しません。b.txt"));
-}
-
 TEST_F(MainWindowTest, FirstArgumentOnlyIsOpened) {
     QFile file(QStringLiteral("first.txt"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
