@@ -15,14 +15,14 @@ struct Item {
     const char* shortcut;
 };
 
-struct MenuSpec {
+struct MenuRow {
     const char* menu;
     const char* caption;
     std::vector<Item> items;
 };
 
 // Written from the menu list of the main window.
-const std::vector<MenuSpec> kMenus = {
+const std::vector<MenuRow> kMenus = {
     {"FileMenu",
      "ファイル(&F)",
      {{"NewFileM", "新規作成(&N)", ""},
@@ -169,7 +169,7 @@ const std::vector<MenuSpec> kMenus = {
       {"RedoPop", "やり直し(&R)", ""}}},
 };
 
-class MenuTableTest : public MainWindowTest, public ::testing::WithParamInterface<MenuSpec> {};
+class MenuTableTest : public MainWindowTest, public ::testing::WithParamInterface<MenuRow> {};
 
 QString Caption(const QAction* a) {
     return a->text().section(QLatin1Char('\t'), 0, 0);
@@ -177,22 +177,22 @@ QString Caption(const QAction* a) {
 
 TEST_P(MenuTableTest, ItemsInOrderWithCaptionsAndShortcuts) {
     TOMForm* f = Start();
-    const MenuSpec& spec = GetParam();
-    QMenu* menu = f->findChild<QMenu*>(QString::fromUtf8(spec.menu));
-    ASSERT_NE(menu, nullptr) << spec.menu;
-    if (*spec.caption) {
-        EXPECT_EQ(menu->title(), QString::fromUtf8(spec.caption));
+    const MenuRow& row = GetParam();
+    QMenu* menu = f->findChild<QMenu*>(QString::fromUtf8(row.menu));
+    ASSERT_NE(menu, nullptr) << row.menu;
+    if (*row.caption) {
+        EXPECT_EQ(menu->title(), QString::fromUtf8(row.caption));
     }
     const QList<QAction*> actions = menu->actions();
-    ASSERT_EQ(actions.size(), qsizetype(spec.items.size())) << spec.menu;
-    for (size_t i = 0; i < spec.items.size(); ++i) {
-        const Item& it = spec.items[i];
+    ASSERT_EQ(actions.size(), qsizetype(row.items.size())) << row.menu;
+    for (size_t i = 0; i < row.items.size(); ++i) {
+        const Item& it = row.items[i];
         QAction* a = actions[qsizetype(i)];
         if (QString::fromUtf8(it.name) == QLatin1String("-")) {
-            EXPECT_TRUE(a->isSeparator()) << spec.menu << " #" << i;
+            EXPECT_TRUE(a->isSeparator()) << row.menu << " #" << i;
             continue;
         }
-        EXPECT_EQ(a->objectName(), QString::fromUtf8(it.name)) << spec.menu << " #" << i;
+        EXPECT_EQ(a->objectName(), QString::fromUtf8(it.name)) << row.menu << " #" << i;
         EXPECT_EQ(Caption(a), QString::fromUtf8(it.caption)) << it.name;
         EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromUtf8(it.shortcut))) << it.name;
         EXPECT_EQ(f->Action(QString::fromUtf8(it.name)), a) << it.name;

@@ -54,7 +54,10 @@ const Hostile kHostile[] = {
     {"ManyParagraphs", "{\\rtf1 " + Repeat("\\par ", 20000) + "}"},
     {"ManyFonts", "{\\rtf1{\\fonttbl" + Repeat("{\\f1 A;}", 5000) + "}x}"},
     {"StarEverywhere", "{\\rtf1 " + Repeat("{\\*", 1000) + "x" + Repeat("}", 1000) + "y}"},
-    {"ControlCharacters", std::string("{\\rtf1 a\0b\x01\x7f\xff c}", 18)},
+    {"ControlCharacters", [] {
+         static const char bytes[] = "{\\rtf1 a\0b\x01\x7f\xff c}";
+         return std::string(bytes, sizeof bytes - 1);
+     }()},
     {"NothingAfterHeader", "{\\rtf1"},
     {"TableWithoutCells", "{\\rtf1 \\trowd\\row\\row\\cell}"},
 };
@@ -69,8 +72,9 @@ TEST_P(RtfHostile, ReaderWriterConverterFinish) {
     ASSERT_TRUE(RtfReader::ReadDocument(again, back).ok);
     const QString first = doc.toPlainText();
     if (!first.contains(QChar(0xFFFD)) &&
-        std::none_of(first.begin(), first.end(), [](QChar c) { return c.isSurrogate(); }))
+        std::none_of(first.begin(), first.end(), [](QChar c) { return c.isSurrogate(); })) {
         EXPECT_EQ(back.toPlainText(), first);
+    }
     // The writer declares every font and colour it uses.
     EXPECT_NO_THROW(RtfToHtml(again));
     // The bare converter on the hostile bytes either converts or reports an undeclared number.
