@@ -153,3 +153,33 @@ TEST(ReaderBullets, ListTextIsNotText) {
 }
 
 }  // namespace
+
+namespace {
+
+// Reading into a selection in the middle of a paragraph: the first read paragraph joins the
+// text before the selection, the last one (with no \par of its own) the text after it.
+TEST(ReaderIntoSelection, ParagraphsSplitTheSurroundingParagraph) {
+    QTextDocument target;
+    QTextCursor t(&target);
+    t.insertText(QStringLiteral("前XX後"));
+    t.setPosition(1);
+    t.setPosition(3, QTextCursor::KeepAnchor);
+    ASSERT_TRUE(RtfReader::Read("{\\rtf1\\ansi a\\par b}", t).ok);
+    EXPECT_EQ(Paragraphs(target), (std::vector<std::string>{"前a", "b後"}));
+}
+
+// Bytes that are not RTF leave the document and its selection as they were.
+TEST(ReaderIntoSelection, NotRtfChangesNothing) {
+    QTextDocument target;
+    QTextCursor t(&target);
+    t.insertText(QStringLiteral("前XX後"));
+    t.setPosition(1);
+    t.setPosition(3, QTextCursor::KeepAnchor);
+    const RtfReader::Result r = RtfReader::Read("plain text", t);
+    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.error.isEmpty());
+    EXPECT_EQ(target.toPlainText(), QStringLiteral("前XX後"));
+    EXPECT_EQ(t.selectedText(), QStringLiteral("XX"));
+}
+
+}  // namespace
