@@ -152,4 +152,20 @@ TEST(CliTateOptions, PagesByteForByte) {
     }
 }
 
+// An RTF input starts the hidden Qt application; in a session without XDG_RUNTIME_DIR (a
+// console login, a container) its start-up note must not reach standard error, which carries
+// only the tool's own warnings.
+TEST(CliTateOptions, RtfInputWritesNothingToStandardErrorWithoutRuntimeDir) {
+    const char* saved = std::getenv("XDG_RUNTIME_DIR");
+    const std::string keep = saved ? saved : "";
+    unsetenv("XDG_RUNTIME_DIR");
+    TateRun r = Tate("tate-text --lines 1 --spacing 0 --no-separator INPUT",
+                     "{\\rtf1\\ansi\\ansicpg932{\\fonttbl{\\f0\\fcharset128 A;}}\\f0 \\'82\\'a0}",
+                     "in.rtf");
+    if (saved) setenv("XDG_RUNTIME_DIR", keep.c_str(), 1);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, Lines({"　あ", "\r\n\r\n", "　　", "\r\n\r\n"}));
+}
+
 }  // namespace
