@@ -178,6 +178,9 @@ public:
     void InstallOptionsCommands();
     void ShowOptionMClick();
     void Contents1Click();
+    // Loads the list of the colour file type into the font bar's colour box FontColorCLCB (at
+    // start-up when the stored type is not 0, and after the options dialog).
+    void LoadColorList();
     void InstallPrintCommands();
     // Command enabling after new, load and write (save and undo follow the modified flag).
     void CommandEnabling();

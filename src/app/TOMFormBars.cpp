@@ -17,6 +17,7 @@
 #include "app/TBand.h"
 #include "app/TOMForm.h"
 #include "controls/TColorLookupComboBox.h"
+#include "core/ColorListFile.h"
 
 namespace {
 // Tool bar buttons: name, caption, hint, the menu item they press. The right-hand copy of the
@@ -183,6 +184,13 @@ void TOMForm::BuildBars() {
     font->addWidget(size);
     auto* color = new TColorLookupComboBox(font);
     color->setObjectName(QStringLiteral("FontColorCLCB"));
+    // The basic colours, the built-in list of traditional names and "その他..." for any other;
+    // a colour list chosen in the options replaces the built-in list.
+    color->setItemHeight(18);
+    color->setExtendedColorLines(ColorListFile::BuiltInLines());
+    color->setSelection(TColorLookupComboBox::csSystemJ | TColorLookupComboBox::csCustom |
+                        TColorLookupComboBox::csExtended);
+    color->setBoxWidth(ColorListFile::BoxWidthForType(0));
     color->setMaxVisibleItems(17);
     SetWidgetHint(
         color,

@@ -64,9 +64,7 @@ void TOMForm::ShowOptionMClick() {
     };
     a.colorFileType = [this](quint8 type) {
         colorFileType = type;
-        if (auto* box = findChild<TColorLookupComboBox*>(QStringLiteral("FontColorCLCB")))
-            ColorListLoader::Load(box, colorFileType, ColorListLoader::DefaultFolder(), this,
-                                  [this] { close(); });
+        LoadColorList();
     };
     a.launchers = [this, program = v.programFile](bool sendTo, bool desktop) {
         QString error;
@@ -76,6 +74,16 @@ void TOMForm::ShowOptionMClick() {
     };
     a.tabOption = [this](int tab) { tabOption = tab; };
     OptionsLibrary::Apply(v, a);
+}
+
+void TOMForm::LoadColorList() {
+    auto* box = findChild<TColorLookupComboBox*>(QStringLiteral("FontColorCLCB"));
+    if (!box) return;
+    // OK to the missing-lists message ends the application: the close (with its own question
+    // about unsaved changes) runs once the current command or the first showing has finished.
+    ColorListLoader::Load(box, colorFileType, ColorListLoader::DefaultFolder(), this, [this] {
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    });
 }
 
 void TOMForm::Contents1Click() {

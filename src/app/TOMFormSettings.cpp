@@ -91,8 +91,10 @@ void TOMForm::LoadSettings() {
     findHistory.clear();
     for (int n = 0; n < count; ++n) findHistory << st.String("Etc", SettingsStore::FindStrName(n));
 
-    // The colour list (colour file type) and Shift-JIS mode are applied by their command groups
-    // when they install themselves; both views share the background colour.
+    // A colour list other than the built-in one is read into the colour box; Shift-JIS mode is
+    // applied by its command group when it installs itself; both views share the background
+    // colour.
+    if (colorFileType != 0) LoadColorList();
     view2_->SetColor(view1_->Color());
 
     // Bands: restore the order of each area, then breaks and lengths.
