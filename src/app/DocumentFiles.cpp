@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -27,11 +28,30 @@ QString DefaultChooseOpen(QWidget* parent, const QString& folder) {
 }
 
 QString DefaultChooseSave(QWidget* parent, const QString& path) {
-    QString filter = kAllFiles;
+    QFileDialog dialog(parent, QStringLiteral("名前を付けて保存"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
     // The overwrite question is the program's own (only for another existing file).
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("名前を付けて保存"), path,
-                                        DocumentFiles::kFileFilter, &filter,
-                                        QFileDialog::DontConfirmOverwrite);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilters(DocumentFiles::kFileFilter.split(QStringLiteral(";;")));
+    // Choosing a filter puts its extension in place of the name's; for "*.*" that would offer
+    // to save "memo.*". So the name is given after the filter, and a later return to the
+    // all-files entry gives the name its own extension back.
+    dialog.selectNameFilter(kAllFiles);
+    const QFileInfo info(path);
+    if (!info.path().isEmpty() && QFileInfo(info.path()).isDir()) dialog.setDirectory(info.path());
+    dialog.selectFile(info.fileName());
+    const QString ownSuffix = QString::fromStdString(DocumentPath::Extension(path.toStdString()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        if (filter != kAllFiles) return;
+        auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (!edit || !edit->text().endsWith(QStringLiteral(".*"))) return;
+        QString name = edit->text();
+        name.chop(2);
+        edit->setText(name + ownSuffix);
+    });
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
 }
 
 std::string U8(const QString& s) {
