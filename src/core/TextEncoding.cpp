@@ -1,11 +1,8 @@
 #include "core/TextEncoding.h"
 
-#include <iconv.h>
-
-#include <cerrno>
-#include <stdexcept>
-
 #include "core/Cp932.h"
+#include "core/IconvConverter.h"
+#include "core/Utf8.h"
 
 namespace {
 
@@ -15,88 +12,25 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
 constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
 
-class Iconv {
-public:
-    Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-        if (cd_ == reinterpret_cast<iconv_t>(-1))
-            throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
-    }
-    ~Iconv() { iconv_close(cd_); }
-    Iconv(const Iconv&) = delete;
-    Iconv& operator=(const Iconv&) = delete;
-
-    // Converts the whole input; onError(offset, out) appends a replacement for the sequence
-    // at offset and returns how many input bytes it covers.
-    template <typename OnError>
-    std::string Run(std::string_view in, OnError onError) {
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        std::string out;
-        out.reserve(in.size() * 2 + 16);
-        char* src = const_cast<char*>(in.data());
-        std::size_t srcLeft = in.size();
-        std::string buf(in.size() * 2 + 64, '\0');
-        while (srcLeft > 0) {
-            char* dst = buf.data();
-            std::size_t dstLeft = buf.size();
-            const std::size_t r = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
-            out.append(buf.data(), buf.size() - dstLeft);
-            if (r != static_cast<std::size_t>(-1)) break;
-            if (errno == E2BIG) continue;
-            const std::size_t offset = in.size() - srcLeft;
-            std::size_t skip = onError(offset, out);
-            if (skip == 0) skip = 1;
-            if (skip > srcLeft) skip = srcLeft;
-            src += skip;
-            srcLeft -= skip;
-        }
-        // Flush a pending shift state (none of our encodings have one, but be exact).
-        char* dst = buf.data();
-        std::size_t dstLeft = buf.size();
-        iconv(cd_, nullptr, nullptr, &dst, &dstLeft);
-        out.append(buf.data(), buf.size() - dstLeft);
-        return out;
-    }
-
-private:
-    iconv_t cd_;
-};
-
-std::size_t Utf8Length(unsigned char b) {
-    if (b < 0x80) return 1;
-    if ((b & 0xE0) == 0xC0) return 2;
-    if ((b & 0xF0) == 0xE0) return 3;
-    if ((b & 0xF8) == 0xF0) return 4;
-    return 1;
-}
-
+// The code point at pos and its length; a sequence cut off by the end counts as one byte of
+// U+FFFD.
 char32_t CodePointAt(std::string_view s, std::size_t pos, std::size_t* len) {
-    const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[pos + i]); };
-    *len = Utf8Length(b(0));
+    *len = Utf8::SequenceLength(static_cast<unsigned char>(s[pos]));
     if (pos + *len > s.size()) {
         *len = 1;
         return 0xFFFD;
     }
-    switch (*len) {
-        case 1:
-            return b(0);
-        case 2:
-            return ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
-        case 3:
-            return ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
-        default:
-            return ((b(0) & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) |
-                   (b(3) & 0x3F);
-    }
+    return Utf8::DecodeAt(s, pos, *len);
 }
 
 TextEncoding::Decoded DecodeWith(const char* from, std::string_view bytes, std::size_t base,
                                  std::size_t unit) {
-    thread_local Iconv eucJp("UTF-8", "EUC-JP");
-    thread_local Iconv utf16le("UTF-8", "UTF-16LE");
-    thread_local Iconv utf16be("UTF-8", "UTF-16BE");
-    Iconv& conv = std::string_view(from) == "EUC-JP"     ? eucJp
-                  : std::string_view(from) == "UTF-16LE" ? utf16le
-                                                         : utf16be;
+    thread_local IconvConverter eucJp("UTF-8", "EUC-JP");
+    thread_local IconvConverter utf16le("UTF-8", "UTF-16LE");
+    thread_local IconvConverter utf16be("UTF-8", "UTF-16BE");
+    IconvConverter& conv = std::string_view(from) == "EUC-JP"     ? eucJp
+                           : std::string_view(from) == "UTF-16LE" ? utf16le
+                                                                  : utf16be;
     TextEncoding::Decoded d;
     d.text = conv.Run(bytes, [&](std::size_t offset, std::string& out) {
         d.invalidOffsets.push_back(base + offset);
@@ -107,11 +41,11 @@ TextEncoding::Decoded DecodeWith(const char* from, std::string_view bytes, std::
 }
 
 TextEncoding::Encoded EncodeWith(const char* to, std::string_view utf8) {
-    thread_local Iconv eucJp("EUC-JP", "UTF-8");
-    thread_local Iconv utf16le("UTF-16LE", "UTF-8");
-    thread_local Iconv utf16be("UTF-16BE", "UTF-8");
+    thread_local IconvConverter eucJp("EUC-JP", "UTF-8");
+    thread_local IconvConverter utf16le("UTF-16LE", "UTF-8");
+    thread_local IconvConverter utf16be("UTF-16BE", "UTF-8");
     const std::string_view name(to);
-    Iconv& conv = name == "EUC-JP" ? eucJp : name == "UTF-16LE" ? utf16le : utf16be;
+    IconvConverter& conv = name == "EUC-JP" ? eucJp : name == "UTF-16LE" ? utf16le : utf16be;
     TextEncoding::Encoded e;
     e.bytes = conv.Run(utf8, [&](std::size_t offset, std::string& out) {
         std::size_t len = 1;
@@ -257,7 +191,7 @@ TextEncoding::Decoded TextEncoding::Decode(std::string_view bytes, Encoding enco
             }
             // Keep what is valid, mark the rest.
             for (std::size_t i = 0; i < body.size();) {
-                std::size_t len = Utf8Length(static_cast<unsigned char>(body[i]));
+                std::size_t len = Utf8::SequenceLength(static_cast<unsigned char>(body[i]));
                 if (i + len <= body.size() && IsValidUtf8(body.substr(i, len))) {
                     d.text.append(body.substr(i, len));
                     i += len;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/Cp932.h"
+#include "core/Utf8.h"
 #include "rtf/TextProperties.h"
 
 namespace {
@@ -88,21 +89,6 @@ bool ChangesInCodePage932(char32_t c) {
             return true;
         default:
             return false;
-    }
-}
-
-char32_t CodePointAt(const std::string& utf8, std::size_t pos, std::size_t len) {
-    auto b = [&](std::size_t i) { return char32_t(static_cast<unsigned char>(utf8[pos + i])); };
-    switch (len) {
-        case 1:
-            return b(0);
-        case 2:
-            return ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
-        case 3:
-            return ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
-        default:
-            return ((b(0) & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) |
-                   (b(3) & 0x3F);
     }
 }
 
@@ -347,11 +333,8 @@ private:
         std::size_t ob = 0;  // position in enc.bytes
         std::size_t ub = 0;  // position in utf8
         while (ub < utf8.size()) {
-            const unsigned char lead = static_cast<unsigned char>(utf8[ub]);
-            const std::size_t len = lead < 0x80             ? 1
-                                    : (lead & 0xE0) == 0xC0 ? 2
-                                    : (lead & 0xF0) == 0xE0 ? 3
-                                                            : 4;
+            // QString gives well-formed UTF-8, so every lead byte starts a whole sequence.
+            const std::size_t len = Utf8::SequenceLength(static_cast<unsigned char>(utf8[ub]));
             if (k < enc.positions.size() && enc.positions[k] == ub) {
                 WriteUnicode(out, enc.unmappable[k]);
                 ++k;
@@ -360,7 +343,7 @@ private:
                 const unsigned char b = static_cast<unsigned char>(enc.bytes[ob]);
                 const std::size_t blen =
                     (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC) ? 2 : 1;
-                const char32_t cp = CodePointAt(utf8, ub, std::min(len, utf8.size() - ub));
+                const char32_t cp = Utf8::DecodeAt(utf8, ub, std::min(len, utf8.size() - ub));
                 if (ChangesInCodePage932(cp))
                     WriteUnicode(out, cp);
                 else
