@@ -2,15 +2,12 @@
 // the character count, on Shift-JIS bytes from standard input. Bytes are read and written as
 // they are (no locale, no text-mode translation), so any byte string passes through.
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "cli/CliIo.h"
 #include "core/CharCount.h"
 #include "core/HenkanJ.h"
 
@@ -26,38 +23,13 @@ constexpr Mode kModes[] = {
     {"upper", SjisToUpper}, {"lower", SjisToLower}, {"crlf", RestoreLineEnds},
 };
 
-// Reads standard input to the end. Returns false (with a message) when reading fails.
-bool ReadAll(std::string& out) {
-    out.clear();
-    std::vector<char> buf(1 << 16);
-    for (;;) {
-        const std::size_t got = std::fread(buf.data(), 1, buf.size(), stdin);
-        out.append(buf.data(), got);
-        if (got < buf.size()) break;
-    }
-    if (std::ferror(stdin)) {
-        std::cerr << "orimaki-cli: 標準入力を読めませんでした (" << std::strerror(errno) << ")\n";
-        return false;
-    }
-    return true;
-}
-
-bool WriteAll(std::string_view bytes) {
-    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
-        std::fflush(stdout) != 0) {
-        std::cerr << "orimaki-cli: 標準出力に書けませんでした (" << std::strerror(errno) << ")\n";
-        return false;
-    }
-    return true;
-}
-
 int RunConvert(const std::vector<std::string>& args) {
     if (args.size() != 1) return CliCommand::UsageError("変換モードを一つ指定してください。");
     for (const Mode& m : kModes) {
         if (args[0] != m.name) continue;
         std::string in;
-        if (!ReadAll(in)) return 1;
-        return WriteAll(m.convert(in)) ? 0 : 1;
+        if (!CliIo::ReadStdin(in)) return 1;
+        return CliIo::WriteStdout(m.convert(in)) ? 0 : 1;
     }
     return CliCommand::UsageError("不明な変換モードです: " + args[0]);
 }
@@ -65,8 +37,8 @@ int RunConvert(const std::vector<std::string>& args) {
 int RunCount(const std::vector<std::string>& args) {
     if (!args.empty()) return CliCommand::UsageError("count は引数を取りません。");
     std::string in;
-    if (!ReadAll(in)) return 1;
-    return WriteAll(std::to_string(CharCount::Count(in)) + "\n") ? 0 : 1;
+    if (!CliIo::ReadStdin(in)) return 1;
+    return CliIo::WriteStdout(std::to_string(CharCount::Count(in)) + "\n") ? 0 : 1;
 }
 
 const CliCommand::Registrar convertCommand(

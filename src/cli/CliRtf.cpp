@@ -11,12 +11,13 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "cli/CliIo.h"
 #include "convert/RtfToHtml.h"
 #include "convert/YokoHtmlPage.h"
 #include "core/ColorValue.h"
@@ -32,39 +33,12 @@ namespace {
 
 constexpr const char* kPrefix = "orimaki-cli: ";
 
-bool ReadFile(const std::string& path, std::string& out) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::cerr << kPrefix << "入力ファイルを開けません: " << path << " (" << std::strerror(errno)
-                  << ")\n";
-        return false;
-    }
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    out = ss.str();
-    return true;
-}
-
 bool WriteFile(const std::string& path, const std::string& bytes) {
     std::remove(path.c_str());
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out || !out.write(bytes.data(), std::streamsize(bytes.size())) || !out.flush()) {
         std::cerr << kPrefix << "出力ファイルに書けません: " << path << " (" << std::strerror(errno)
                   << ")\n";
-        return false;
-    }
-    return true;
-}
-
-bool ReadAllStdin(std::string& out) {
-    std::vector<char> buf(1 << 16);
-    for (;;) {
-        const std::size_t got = std::fread(buf.data(), 1, buf.size(), stdin);
-        out.append(buf.data(), got);
-        if (got < buf.size()) break;
-    }
-    if (std::ferror(stdin)) {
-        std::cerr << kPrefix << "標準入力を読めませんでした (" << std::strerror(errno) << ")\n";
         return false;
     }
     return true;
@@ -96,7 +70,7 @@ std::string ParseArgs(const std::vector<std::string>& args, bool allowBackground
 // The document of a file, as the editor loads it.
 bool LoadDocument(const std::string& path, QTextDocument& doc) {
     std::string bytes;
-    if (!ReadFile(path, bytes)) return false;
+    if (!CliIo::ReadFile(path, bytes)) return false;
     if (DocumentPath::ReadsAsRichText(path)) {
         if (RtfReader::ReadDocument(bytes, doc).ok) return true;
         std::cerr << kPrefix << path << ": " << RtfReader::NotRtfMessage().toStdString()
@@ -149,7 +123,7 @@ int RunYokoHtml(const std::vector<std::string>& args) {
 int RunRtf2Html(const std::vector<std::string>& args) {
     if (!args.empty()) return CliCommand::UsageError("rtf2html は引数を取りません。");
     std::string in;
-    if (!ReadAllStdin(in)) return 1;
+    if (!CliIo::ReadStdin(in)) return 1;
     std::string html;
     try {
         html = RtfToHtml(in);
@@ -157,20 +131,19 @@ int RunRtf2Html(const std::vector<std::string>& args) {
         std::cerr << kPrefix << e.what() << "\n";
         return 1;
     }
-    if (std::fwrite(html.data(), 1, html.size(), stdout) != html.size() ||
-        std::fflush(stdout) != 0) {
-        std::cerr << kPrefix << "標準出力に書けませんでした (" << std::strerror(errno) << ")\n";
-        return 1;
-    }
-    return 0;
+    return CliIo::WriteStdout(html) ? 0 : 1;
 }
 
-int RunToRtf(const std::vector<std::string>& args) {
+// INPUT [-o OUTPUT] for the commands that save the document in another format: the output is
+// INPUT with the given extension unless named, never INPUT itself. The loaded document goes to
+// save, whose result is the exit code.
+int SaveDocumentAs(const std::vector<std::string>& args, const char* extension,
+                   const std::function<int(const QTextDocument&, const std::string&)>& save) {
     Args a;
     const std::string err = ParseArgs(args, false, a);
     if (!err.empty()) return CliCommand::UsageError(err);
     const std::string output =
-        a.output.empty() ? DocumentPath::ChangeExtension(a.input, ".rtf") : a.output;
+        a.output.empty() ? DocumentPath::ChangeExtension(a.input, extension) : a.output;
     if (SameFile(output, a.input)) {
         std::cerr << kPrefix
                   << "出力先が入力ファイルと同じです。-o で別の名前を指定してください: " << output
@@ -180,32 +153,18 @@ int RunToRtf(const std::vector<std::string>& args) {
     GuiEnvironment::EnsureGuiApplication();
     QTextDocument doc;
     if (!LoadDocument(a.input, doc)) return 1;
-    return WriteFile(output, RtfWriter::Write(doc)) ? 0 : 1;
+    return save(doc, output);
 }
 
-int RunToText(const std::vector<std::string>& args) {
-    Args a;
-    bool lossy = false;
-    std::vector<std::string> rest;
-    for (const std::string& w : args) {
-        if (w == "--lossy")
-            lossy = true;
-        else
-            rest.push_back(w);
-    }
-    const std::string err = ParseArgs(rest, false, a);
-    if (!err.empty()) return CliCommand::UsageError(err);
-    const std::string output =
-        a.output.empty() ? DocumentPath::ChangeExtension(a.input, ".txt") : a.output;
-    if (SameFile(output, a.input)) {
-        std::cerr << kPrefix
-                  << "出力先が入力ファイルと同じです。-o で別の名前を指定してください: " << output
-                  << "\n";
-        return 1;
-    }
-    GuiEnvironment::EnsureGuiApplication();
-    QTextDocument doc;
-    if (!LoadDocument(a.input, doc)) return 1;
+int RunToRtf(const std::vector<std::string>& args) {
+    return SaveDocumentAs(args, ".rtf", [](const QTextDocument& doc, const std::string& output) {
+        return WriteFile(output, RtfWriter::Write(doc)) ? 0 : 1;
+    });
+}
+
+// The document as Shift-JIS text with CR LF line ends. Characters that Shift-JIS cannot hold
+// are listed; the file is then written with "?" for them only when lossy.
+int SaveText(const QTextDocument& doc, const std::string& output, bool lossy) {
     QString text;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         if (b != doc.begin()) text += QStringLiteral("\r\n");
@@ -226,6 +185,20 @@ int RunToText(const std::vector<std::string>& args) {
         }
     }
     return WriteFile(output, enc.bytes) ? 0 : 1;
+}
+
+int RunToText(const std::vector<std::string>& args) {
+    bool lossy = false;
+    std::vector<std::string> rest;
+    for (const std::string& w : args) {
+        if (w == "--lossy")
+            lossy = true;
+        else
+            rest.push_back(w);
+    }
+    return SaveDocumentAs(rest, ".txt", [lossy](const QTextDocument& doc, const std::string& out) {
+        return SaveText(doc, out, lossy);
+    });
 }
 
 const CliCommand::Registrar yokoHtml(

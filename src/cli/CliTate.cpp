@@ -6,12 +6,12 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "cli/CliIo.h"
 #include "core/ColorValue.h"
 #include "core/Cp932.h"
 #include "core/DocumentPath.h"
@@ -123,31 +123,8 @@ bool ChoiceOption(const Options& o, const std::string& name,
     return false;
 }
 
-bool ReadFile(const std::string& path, std::string& out) {
-    std::ifstream f(path, std::ios::binary);
-    if (!f) {
-        std::cerr << "orimaki-cli: 入力ファイルを開けません: " << path << " ("
-                  << std::strerror(errno) << ")\n";
-        return false;
-    }
-    out.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-    if (f.bad()) {
-        std::cerr << "orimaki-cli: 入力ファイルを読めません: " << path << "\n";
-        return false;
-    }
-    return true;
-}
-
 bool WriteOutput(const std::string& path, const std::string& bytes) {
-    if (path.empty()) {
-        if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
-            std::fflush(stdout) != 0) {
-            std::cerr << "orimaki-cli: 標準出力に書けませんでした (" << std::strerror(errno)
-                      << ")\n";
-            return false;
-        }
-        return true;
-    }
+    if (path.empty()) return CliIo::WriteStdout(bytes);
     // Written beside the target and moved over it, so a failed write never leaves half a page.
     const std::string temp = path + ".part";
     {
@@ -291,7 +268,7 @@ int RunHtml(const std::vector<std::string>& args) {
                                       o.values["--bgcolor"]);
 
     std::string bytes;
-    if (!ReadFile(o.input, bytes)) return 1;
+    if (!CliIo::ReadFile(o.input, bytes)) return 1;
     TateWarnings readWarnings;
     TateSettings s = TateSettingsReader::FromHtmlDialog(v, method, readWarnings);
     TateEngine::Result r =
@@ -315,7 +292,7 @@ int RunText(const std::vector<std::string>& args) {
     v.zero = o.Flag("--full-width");
 
     std::string bytes;
-    if (!ReadFile(o.input, bytes)) return 1;
+    if (!CliIo::ReadFile(o.input, bytes)) return 1;
     TateEngine::Result r = TateEngine::Run(SourceFor(o.input, bytes, wrap),
                                            TateSettingsReader::FromTextDialog(v), TateMethod::Text);
     return Finish(r, o.output);
