@@ -7,6 +7,24 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// Column c of paragraph b, placed by the running sums of columns and offsets before each
+// paragraph.
+TVerticalLayout::ColumnRef PlaceColumn(const std::vector<int>& colPrefix,
+                                       const std::vector<double>& xPrefix,
+                                       const TVerticalParagraph& p, int b, int c) {
+    TVerticalLayout::ColumnRef r;
+    r.block = b;
+    r.column = c;
+    r.global = colPrefix[static_cast<size_t>(b)] + c;
+    r.offset = xPrefix[static_cast<size_t>(b)] + p.columns[static_cast<size_t>(c)].offset;
+    r.width = p.columns[static_cast<size_t>(c)].width;
+    return r;
+}
+
+}  // namespace
+
 TVerticalLayout::TVerticalLayout(QTextDocument* document, QObject* parent)
     : QObject(parent), m_doc(document), m_shaper(m_fonts) {
     if (m_doc) {
@@ -363,12 +381,7 @@ TVerticalLayout::ColumnRef TVerticalLayout::Column(int global, bool exact) {
         const TVerticalParagraph& p = *m_blocks[static_cast<size_t>(b)].para;
         const int local = std::min(global - m_colPrefix[static_cast<size_t>(b)],
                                    static_cast<int>(p.columns.size()) - 1);
-        r.block = b;
-        r.column = local;
-        r.global = m_colPrefix[static_cast<size_t>(b)] + local;
-        r.offset = m_xPrefix[static_cast<size_t>(b)] + p.columns[static_cast<size_t>(local)].offset;
-        r.width = p.columns[static_cast<size_t>(local)].width;
-        return r;
+        return PlaceColumn(m_colPrefix, m_xPrefix, p, b, local);
     }
     return r;
 }
@@ -392,12 +405,7 @@ TVerticalLayout::ColumnRef TVerticalLayout::ColumnAtOffset(qreal offset) {
                local >= p.columns[static_cast<size_t>(c)].offset +
                             p.columns[static_cast<size_t>(c)].width)
             ++c;
-        r.block = b;
-        r.column = c;
-        r.global = m_colPrefix[static_cast<size_t>(b)] + c;
-        r.offset = m_xPrefix[static_cast<size_t>(b)] + p.columns[static_cast<size_t>(c)].offset;
-        r.width = p.columns[static_cast<size_t>(c)].width;
-        return r;
+        return PlaceColumn(m_colPrefix, m_xPrefix, p, b, c);
     }
     return r;
 }
@@ -435,12 +443,7 @@ TVerticalLayout::ColumnRef TVerticalLayout::ColumnOfTextIndex(int bn, int idx, b
         if (prev.end == idx && !separator) --c;
     }
     UpdatePrefix();
-    r.block = bn;
-    r.column = c;
-    r.global = m_colPrefix[static_cast<size_t>(bn)] + c;
-    r.offset = m_xPrefix[static_cast<size_t>(bn)] + p.columns[static_cast<size_t>(c)].offset;
-    r.width = p.columns[static_cast<size_t>(c)].width;
-    return r;
+    return PlaceColumn(m_colPrefix, m_xPrefix, p, bn, c);
 }
 
 qreal TVerticalLayout::CaretY(const ColumnRef& column, int position) {
