@@ -91,6 +91,17 @@ void BM_ByteIndexQueriesNearEnd(benchmark::State& state) {
 }
 BENCHMARK(BM_ByteIndexQueriesNearEnd)->Unit(benchmark::kMicrosecond);
 
+// Types a character at the start of the document, or deletes the one typed last time, so the
+// text returns to the novel after every second call.
+void TypeOrDeleteAtStart(QTextCursor& c, bool& insert) {
+    c.setPosition(0);
+    if (insert)
+        c.insertText(QStringLiteral("猫"));
+    else
+        c.deleteChar();
+    insert = !insert;
+}
+
 // A character typed at the start of the novel, then a position near the end asked: the index
 // re-measures one paragraph and the running sums after it.
 void BM_TypeAtStartThenQueryEnd(benchmark::State& state) {
@@ -98,12 +109,7 @@ void BM_TypeAtStartThenQueryEnd(benchmark::State& state) {
     QTextCursor c(n.view.Document());
     bool insert = true;
     for (auto _ : state) {
-        c.setPosition(0);
-        if (insert)
-            c.insertText(QStringLiteral("猫"));
-        else
-            c.deleteChar();
-        insert = !insert;
+        TypeOrDeleteAtStart(c, insert);
         benchmark::DoNotOptimize(n.index->ByteOfPosition(n.view.Document()->characterCount() - 1));
     }
 }
@@ -114,14 +120,7 @@ void BM_TypeAtStartOnly(benchmark::State& state) {
     NovelView& n = Novel1();
     QTextCursor c(n.view.Document());
     bool insert = true;
-    for (auto _ : state) {
-        c.setPosition(0);
-        if (insert)
-            c.insertText(QStringLiteral("猫"));
-        else
-            c.deleteChar();
-        insert = !insert;
-    }
+    for (auto _ : state) TypeOrDeleteAtStart(c, insert);
 }
 BENCHMARK(BM_TypeAtStartOnly)->Unit(benchmark::kMicrosecond);
 
