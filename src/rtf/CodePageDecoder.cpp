@@ -118,6 +118,10 @@ QString CodePageDecoder::Decode(int codePage, std::string_view bytes) {
         const std::size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
         if (r != static_cast<std::size_t>(-1)) break;
         if (errno == E2BIG || dstLeft < 2) break;
+        // Code pages with combining marks (1255, 1258) hold a letter back until they see
+        // whether a mark follows: write it out before the bad byte, in its place.
+        iconv(cd, nullptr, nullptr, &dst, &dstLeft);
+        if (dstLeft < 2) break;
         // A byte the code page does not define (or a cut sequence): U+FFFD, go on after it.
         const char16_t bad = 0xFFFD;
         std::memcpy(dst, &bad, 2);
@@ -125,8 +129,9 @@ QString CodePageDecoder::Decode(int codePage, std::string_view bytes) {
         dstLeft -= 2;
         ++src;
         --srcLeft;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
+    // The letter held back at the end of the bytes.
+    iconv(cd, nullptr, nullptr, &dst, &dstLeft);
     out.resize(qsizetype((dst - reinterpret_cast<char*>(out.data())) / 2));
     return out;
 }

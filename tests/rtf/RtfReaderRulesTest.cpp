@@ -183,3 +183,50 @@ TEST(ReaderIntoSelection, NotRtfChangesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// The code page of each Windows character set named by \fcharset (no \ansicpg, so only the
+// font decides). Expected characters from glibc iconv of the same bytes.
+struct CharsetCase {
+    const char* name;
+    int charset;
+    const char* bytes;     // as \'hh escapes
+    const char* expected;  // UTF-8
+};
+
+constexpr CharsetCase kCharsets[] = {
+    {"ShiftJis128", 128, "\\'82\\'a0", "あ"},
+    {"Hangul129", 129, "\\'b0\\'a1", "가"},
+    {"Gb2312_134", 134, "\\'d6\\'d0", "中"},
+    {"Big5_136", 136, "\\'a4\\'a4", "中"},
+    {"Greek161", 161, "\\'e1", "α"},
+    {"Turkish162", 162, "\\'fd", "ı"},
+    {"Vietnamese163", 163, "\\'e0", "à"},
+    {"Hebrew177", 177, "\\'e0", "א"},
+    {"Arabic178", 178, "\\'c7", "ا"},
+    {"Baltic186", 186, "\\'e0", "ą"},
+    {"Cyrillic204", 204, "\\'c0", "А"},
+    {"Thai222", 222, "\\'a1", "ก"},
+    {"EastEurope238", 238, "\\'e8", "č"},
+    // Code pages 1255 and 1258 hold a letter back for a combining mark that may follow: the
+    // last letter of a run, and a letter before an undefined byte, must still arrive.
+    {"HebrewWord", 177, "\\'f9\\'ec\\'e5\\'ed", "שלום"},
+    {"HebrewBeforeUndefinedByte", 177, "\\'e0\\'ff", "א\xEF\xBF\xBD"},
+    {"VietnameseCombiningMark", 163, "a\\'ec", "á"},
+    {"Ansi0", 0, "\\'e9", "é"},
+};
+
+class ReaderCharset : public ::testing::TestWithParam<CharsetCase> {};
+
+TEST_P(ReaderCharset, FontCharsetChoosesTheCodePage) {
+    const CharsetCase& c = GetParam();
+    const std::string rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset" + std::to_string(c.charset) +
+                            " A;}}\\f0 " + c.bytes + "}";
+    EXPECT_EQ(ReadText(rtf), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Charsets, ReaderCharset, ::testing::ValuesIn(kCharsets),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
