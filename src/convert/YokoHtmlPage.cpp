@@ -4,6 +4,7 @@
 #include "core/Cp932.h"
 #include "core/DocumentPath.h"
 #include "core/PageHead.h"
+#include "core/Utf8.h"
 
 std::vector<std::string> YokoHtmlPage::SplitLines(std::string_view text) {
     std::vector<std::string> lines;
@@ -49,9 +50,8 @@ std::string YokoHtmlPage::ToSjisHtml(std::string_view utf8) {
         const std::size_t at = enc.positions[k];
         out += Cp932::ToSjis(utf8.substr(from, at - from));
         out += "&#" + std::to_string(static_cast<unsigned long>(enc.unmappable[k])) + ";";
-        const unsigned char b = static_cast<unsigned char>(utf8[at]);
-        const std::size_t len = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : 4;
-        from = at + len;
+        // Skip what the encoder skipped: the whole sequence, or one byte that is not UTF-8.
+        from = at + Utf8::SequenceLength(static_cast<unsigned char>(utf8[at]));
     }
     if (from < utf8.size()) out += Cp932::ToSjis(utf8.substr(from));
     return out;

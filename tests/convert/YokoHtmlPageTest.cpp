@@ -98,4 +98,10 @@ TEST(YokoHtmlPage, TitleKeepsCharactersOutsideCodePage932) {
     EXPECT_EQ(YokoHtmlPage::ToSjisHtml("猫😀.rtf"), Cp932::ToSjis("猫") + "&#128512;.rtf");
 }
 
+// A file name in Shift-JIS bytes is not UTF-8: the byte that is not UTF-8 becomes a reference
+// and the bytes after it are kept (猫 is 94 4C, and 4C is "L").
+TEST(YokoHtmlPage, TitleKeepsTheBytesAfterOneThatIsNotUtf8) {
+    EXPECT_EQ(YokoHtmlPage::ToSjisHtml("\x94\x4C.rtf"), "&#148;L.rtf");
+}
+
 }  // namespace
