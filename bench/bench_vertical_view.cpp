@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
@@ -18,6 +19,7 @@
 #include <sstream>
 #include <vector>
 
+#include "controls/TRichEditEx.h"
 #include "controls/TVerticalView.h"
 #include "core/Cp932.h"
 
@@ -138,6 +140,59 @@ void BM_InsertAndRepaint(benchmark::State& state) {
     state.counters["paragraph_chars"] = view.TextCursor().block().length();
 }
 BENCHMARK(BM_InsertAndRepaint)->Unit(benchmark::kMillisecond)->Iterations(200)->Arg(0)->Arg(1);
+
+// The same insert as the program makes it: a TRichEditEx switched to vertical, whose hidden
+// horizontal edit shares the document (parked while the view is vertical).
+void BM_InsertAndRepaintRichEdit(benchmark::State& state) {
+    TRichEditEx edit;
+    QFont f(QStringLiteral("ＭＳ ゴシック"));
+    f.setPixelSize(15);
+    edit.Document()->setDefaultFont(f);
+    edit.resize(800, 600);
+    edit.show();
+    edit.Document()->setPlainText(Novel());
+    edit.SetVertical(true);
+    auto* view = qobject_cast<TVerticalView*>(edit.EditWidget());
+    if (!view) {
+        state.SkipWithError("no vertical view");
+        return;
+    }
+    view->LineCount();
+    view->SetPosition(edit.Document()->characterCount() / 2);
+    QApplication::processEvents();
+    QImage image(800, 600, QImage::Format_RGB32);
+    Paint(*view, image);
+    std::vector<double> ms;
+    QElapsedTimer t;
+    for (auto _ : state) {
+        t.start();
+        QTextCursor c = view->TextCursor();
+        c.insertText(QStringLiteral("猫"));
+        view->SetTextCursor(c);
+        Paint(*view, image);
+        ms.push_back(t.nsecsElapsed() / 1e6);
+    }
+    state.counters["median_ms"] = Median(ms);
+}
+BENCHMARK(BM_InsertAndRepaintRichEdit)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+// Switching to vertical right after opening, while the horizontal layout of the novel is still
+// running in idle steps: the rest of those steps with the hidden edit parked (argument 1)
+// against finishing them shown horizontally at the view's width (argument 0). Wrapping on.
+void BM_FinishHorizontalLayout(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        TRichEditEx edit;
+        edit.resize(800, 600);
+        edit.SetWordWrap(true);
+        edit.show();
+        edit.Document()->setPlainText(Novel());
+        if (state.range(0) == 1) edit.SetVertical(true);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(edit.Document()->documentLayout()->documentSize());
+    }
+}
+BENCHMARK(BM_FinishHorizontalLayout)->Unit(benchmark::kMillisecond)->Iterations(2)->Arg(0)->Arg(1);
 
 // Scrolling one screen to the left (Page Down's scroll) and painting it.
 void BM_ScrollScreen(benchmark::State& state) {

@@ -12,6 +12,10 @@
 
 namespace {
 constexpr int kSelectionBarWidth = 10;
+// Number of edits over a document that are not parked (a dynamic property of the document).
+constexpr char kUsersProperty[] = "orimakiHorizontalUsers";
+// The wrap mode of the document's text option while it is parked.
+constexpr char kParkedWrapProperty[] = "orimakiParkedWrapMode";
 
 int LinesOf(const QTextBlock& b) {
     const QTextLayout* layout = b.layout();
@@ -72,6 +76,72 @@ THorizontalEdit::THorizontalEdit(QWidget* parent) : QTextEdit(parent) {
     setTabChangesFocus(false);
     setLineWrapMode(QTextEdit::NoWrap);
     ApplySelectionPalette();
+    counted_ = document();
+    CountUser(counted_, +1);
+}
+
+THorizontalEdit::~THorizontalEdit() {
+    if (!parked_ && counted_) CountUser(counted_, -1);
+}
+
+void THorizontalEdit::CountUser(QTextDocument* doc, int delta) {
+    const int before = doc->property(kUsersProperty).toInt();
+    const int users = std::max(0, before + delta);
+    doc->setProperty(kUsersProperty, users);
+    if (users == 0 && delta < 0)
+        ParkDocument(doc);
+    else if (before == 0 && users > 0)
+        UnparkDocument(doc);
+}
+
+void THorizontalEdit::ParkDocument(QTextDocument* doc) {
+    // Nobody shows the document horizontally: a null page size keeps its layout from laying
+    // out paragraphs (the text control does the same before it is first shown). A layout pass
+    // that is still running in idle steps goes on at width 0; without wrapping that costs one
+    // line per paragraph instead of one per character.
+    if (!doc->pageSize().isNull()) doc->setPageSize(QSizeF(0, 0));
+    QTextOption option = doc->defaultTextOption();
+    if (!doc->property(kParkedWrapProperty).isValid())
+        doc->setProperty(kParkedWrapProperty, int(option.wrapMode()));
+    option.setWrapMode(QTextOption::NoWrap);
+    doc->setDefaultTextOption(option);
+}
+
+void THorizontalEdit::UnparkDocument(QTextDocument* doc) {
+    const QVariant wrap = doc->property(kParkedWrapProperty);
+    if (!wrap.isValid()) return;
+    QTextOption option = doc->defaultTextOption();
+    option.setWrapMode(QTextOption::WrapMode(wrap.toInt()));
+    doc->setDefaultTextOption(option);
+    doc->setProperty(kParkedWrapProperty, QVariant());
+}
+
+void THorizontalEdit::SetDocument(QTextDocument* doc) {
+    if (!doc || doc == document()) return;
+    if (!parked_ && counted_) CountUser(counted_, -1);
+    setDocument(doc);
+    counted_ = doc;
+    if (!parked_)
+        CountUser(doc, +1);
+    else if (doc->property(kUsersProperty).toInt() == 0)
+        ParkDocument(doc);  // taking the document sized its layout
+}
+
+void THorizontalEdit::SetParked(bool parked) {
+    if (parked == parked_) return;
+    parked_ = parked;
+    if (parked) {
+        if (counted_) CountUser(counted_, -1);
+        return;
+    }
+    counted_ = document();
+    const bool first = counted_->property(kUsersProperty).toInt() == 0;
+    CountUser(counted_, +1);
+    ApplyWrap();
+    // Size the document's layout again (setting the wrap width lays the document out anew in
+    // every wrap mode): the shown edit does, and the first one back while none is shown. A
+    // hidden edit does not take the layout's width from a shown one.
+    if (first || isVisible()) setLineWrapColumnOrWidth(lineWrapColumnOrWidth());
 }
 
 int THorizontalEdit::SelectionBarWidth() const {
@@ -184,7 +254,11 @@ QPair<int, int> THorizontalEdit::LineRangeAt(int viewportY) const {
 
 void THorizontalEdit::SetWordWrap(bool wrap) {
     wordWrap_ = wrap;
-    if (!wrap)
+    if (!parked_) ApplyWrap();  // a parked edit applies it when it is used again
+}
+
+void THorizontalEdit::ApplyWrap() {
+    if (!wordWrap_)
         setLineWrapMode(QTextEdit::NoWrap);
     else if (wrapWidth_ > 0) {
         setLineWrapMode(QTextEdit::FixedPixelWidth);
@@ -196,7 +270,7 @@ void THorizontalEdit::SetWordWrap(bool wrap) {
 
 void THorizontalEdit::SetWrapWidth(int width) {
     wrapWidth_ = std::max(0, width);
-    SetWordWrap(wordWrap_);
+    if (!parked_) ApplyWrap();
 }
 
 int THorizontalEdit::TextAreaWidth() const {
@@ -266,8 +340,13 @@ bool THorizontalEdit::event(QEvent* e) {
     return QTextEdit::event(e);
 }
 
+void THorizontalEdit::showEvent(QShowEvent* e) {
+    SetParked(false);  // shown: the document is presented horizontally again
+    QTextEdit::showEvent(e);
+}
+
 void THorizontalEdit::resizeEvent(QResizeEvent* e) {
-    QTextEdit::resizeEvent(e);
+    if (!parked_) QTextEdit::resizeEvent(e);  // a parked edit does not lay out the document
     const QRect vr = viewport()->geometry();
     bar_->setGeometry(vr.left() - SelectionBarWidth(), vr.top(), SelectionBarWidth(), vr.height());
 }

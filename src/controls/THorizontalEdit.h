@@ -3,6 +3,7 @@
 // selection bar (a margin at the line starts in which a click selects whole display lines),
 // hide-selection, hidden scroll bars and the display-line operations.
 
+#include <QPointer>
 #include <QTextEdit>
 
 #include "controls/TRichEditPresenter.h"
@@ -11,6 +12,15 @@ class THorizontalEdit : public QTextEdit, public TRichEditPresenter {
     Q_OBJECT
 public:
     explicit THorizontalEdit(QWidget* parent = nullptr);
+    ~THorizontalEdit() override;
+
+    // A parked edit is not shown (its view presents the document vertically). It leaves the
+    // layout of the shared document alone, and while no edit over the document is in use the
+    // document is not laid out horizontally at all, so that an edit re-lays nothing that no
+    // view shows. Leaving the parked state lays the document out anew. Wrap settings made
+    // while parked are kept and applied then.
+    void SetParked(bool parked);
+    bool Parked() const { return parked_; }
 
     // When set, the standard cut, copy, paste and select-all keys are left to the window's own
     // commands (menu shortcuts) instead of being handled here.
@@ -23,7 +33,7 @@ public:
 
     // TRichEditPresenter
     QWidget* Widget() override { return this; }
-    void SetDocument(QTextDocument* doc) override { setDocument(doc); }
+    void SetDocument(QTextDocument* doc) override;
     QTextCursor TextCursor() const override { return textCursor(); }
     void SetTextCursor(const QTextCursor& cursor) override { setTextCursor(cursor); }
     void SetTextCursorQuietly(const QTextCursor& cursor) override;
@@ -53,6 +63,7 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
@@ -61,6 +72,10 @@ private:
     class SelectionBar;
     void EnsureLayout() const;
     void ApplySelectionPalette();
+    void ApplyWrap();
+    static void CountUser(QTextDocument* doc, int delta);
+    static void ParkDocument(QTextDocument* doc);
+    static void UnparkDocument(QTextDocument* doc);
 
     SelectionBar* bar_ = nullptr;
     bool selectionBar_ = false;
@@ -68,4 +83,6 @@ private:
     bool routeStandardKeys_ = false;
     bool wordWrap_ = false;
     int wrapWidth_ = 0;
+    bool parked_ = false;
+    QPointer<QTextDocument> counted_;  // the document this edit counts as a user of
 };

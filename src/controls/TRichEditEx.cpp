@@ -92,6 +92,8 @@ void TRichEditEx::SetVertical(bool vertical) {
     const bool hadFocus = current_->Widget()->hasFocus();
     current_ = target;
     stack_->setCurrentWidget(target->Widget());
+    // The hidden horizontal edit stops laying out the shared document while it is not used.
+    horizontal_->SetParked(target != horizontal_);
     setFocusProxy(target->Widget());
     ApplyOptions(target);
     // As a control created anew: caret at the start, scrolled to the top.
