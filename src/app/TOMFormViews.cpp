@@ -1,6 +1,7 @@
 // The two views of the document: building them, which one is active, the split and its
 // layout, line wrapping and the vertical switch.
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
@@ -77,7 +78,10 @@ void TOMForm::BuildEditPanel() {
 
 void TOMForm::ShowEditPopup(TRichEditEx* view, const QPoint& pos) {
     view->setFocus(Qt::PopupFocusReason);
-    popups_[1]->exec(view->HorizontalEdit()->viewport()->mapToGlobal(pos));
+    // The request comes from the presenting widget's viewport (horizontal or vertical).
+    QWidget* w = view->EditWidget();
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) w = area->viewport();
+    popups_[1]->exec(w->mapToGlobal(pos));
 }
 
 void TOMForm::ViewEntered(TRichEditEx* view) {
@@ -273,6 +277,16 @@ void TOMForm::ApplyMode() {
     panels_[2]->setText(QStringLiteral("挿入"));
     view1_->SetVertical(verticalFlag);
     view2_->SetVertical(verticalFlag);
+    for (TRichEditEx* v : {view1_, view2_}) {
+        // The vertical presentation is made on the first switch: it gets the edit popup menu
+        // and, like the horizontal one, no tab stop.
+        QWidget* w = v->EditWidget();
+        if (w == v->HorizontalEdit() || w->contextMenuPolicy() == Qt::CustomContextMenu) continue;
+        w->setFocusPolicy(Qt::ClickFocus);
+        w->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(w, &QWidget::customContextMenuRequested, this,
+                [this, v](const QPoint& p) { ShowEditPopup(v, p); });
+    }
     ReapplySelectionBar();
     active_->setFocus();
     Action(verticalFlag ? "TateModeM" : "YokoModeM")->setChecked(true);
