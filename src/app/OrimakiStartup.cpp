@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QToolTip>
+#include <QTranslator>
 
 #include "app/TOMForm.h"
 #include "app/TSplashForm.h"
@@ -32,8 +34,22 @@ void OrimakiStartup::InstallFontSubstitutions() {
     QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐ明朝"), pmincho);
 }
 
+bool OrimakiStartup::InstallToolkitTranslation() {
+    static QTranslator* translator = nullptr;
+    if (translator) return true;
+    auto* t = new QTranslator(qApp);
+    if (!t->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete t;
+        return false;
+    }
+    QCoreApplication::installTranslator(t);
+    translator = t;
+    return true;
+}
+
 void OrimakiStartup::SetUpApplication() {
     InstallFontSubstitutions();
+    InstallToolkitTranslation();
     // The interface text is Japanese: menus and bars in a Japanese font.
     QFont ui(QStringLiteral("ＭＳ Ｐゴシック"));
     ui.setPointSize(10);

@@ -8,7 +8,10 @@ class TOMForm;
 namespace OrimakiStartup {
 // The Japanese font names documents carry ("ＭＳ ゴシック" …) drawn with the installed fonts.
 void InstallFontSubstitutions();
-// Application-wide settings: font, hint timing.
+// The toolkit's own texts (the buttons of message boxes, file dialogs) in Japanese, from the
+// installed Qt translations; false when they are not installed (the texts stay English).
+bool InstallToolkitTranslation();
+// Application-wide settings: font, hint timing, the toolkit's texts.
 void SetUpApplication();
 // Splash, main window (shown), splash released. The caller owns the window.
 TOMForm* Start(const QStringList& args, bool withSplash = true);
