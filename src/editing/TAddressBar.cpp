@@ -59,8 +59,13 @@ bool TAddressBar::eventFilter(QObject* watched, QEvent* event) {
             return false;
         }
         case QEvent::FocusOut:
-            // A context menu of the box is not leaving it.
-            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            // Leaving the box means going to another control of the window. A context menu of
+            // the box is not leaving it; nor is another window becoming active, the window
+            // being closed, or the window being taken apart when the box is no longer shown
+            // (the commands that applying the address would enable may be gone by then).
+            if (const auto reason = static_cast<QFocusEvent*>(event)->reason();
+                reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
+                edit_->isVisible())
                 AddressEditExit();
             return false;
         default:
