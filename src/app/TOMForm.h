@@ -78,6 +78,8 @@ public:
     QString indentStr = QStringLiteral(">");
     bool shiftJisMode = true;
     int colorFileType = 0;
+    // Where the six colour lists are read from ("ColorList/" beside the program).
+    QString colorListFolder;
     int tabOption = 0;
     bool verticalFlag = false;
     bool wrapOff = true;
@@ -225,6 +227,9 @@ private:
     bool shownOnce_ = false;
     bool balloonHints_ = true;
     bool settingsUnreadable_ = false;
+    // The first showing has finished; a close asked for before then waits for it.
+    bool startUpDone_ = false;
+    bool closeAfterStartUp_ = false;
     std::function<void()> saveAsHook_;
 
     QTextDocument* doc_ = nullptr;

@@ -18,6 +18,13 @@
 #include "editing/TAddressBar.h"
 
 void TOMForm::InstallOptionsCommands() {
+    // A close asked for while the window was being shown for the first time (the colour lists
+    // are missing at start-up) is carried out once the window is up.
+    connect(this, &TOMForm::Shown, this, [this] {
+        startUpDone_ = true;
+        if (closeAfterStartUp_)
+            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    });
     if (QAction* a = Action(QStringLiteral("ShowOptionM"))) {
         connect(a, &QAction::triggered, this, &TOMForm::ShowOptionMClick);
         EnableCommand(QStringLiteral("ShowOptionM"), true);
@@ -81,8 +88,13 @@ void TOMForm::LoadColorList() {
     if (!box) return;
     // OK to the missing-lists message ends the application: the close (with its own question
     // about unsaved changes) runs once the current command or the first showing has finished.
-    ColorListLoader::Load(box, colorFileType, ColorListLoader::DefaultFolder(), this, [this] {
-        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    const QString folder =
+        colorListFolder.isEmpty() ? ColorListLoader::DefaultFolder() : colorListFolder;
+    ColorListLoader::Load(box, colorFileType, folder, this, [this] {
+        if (startUpDone_)
+            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        else
+            closeAfterStartUp_ = true;
     });
 }
 

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "MainWindowTestSupport.h"
@@ -109,5 +110,41 @@ TEST_F(ColorListWindow, OptionsDialogLoadsTheChosenListKeepingTheColour) {
     EXPECT_EQ(box->width(), 250);
     if (!hadSendTo) QFile::remove(LauncherLocation::SendToLauncher());
 }
+
+struct MissingAnswer {
+    QMessageBox::StandardButton answer;
+    bool closes;  // OK ends the application, Cancel only stops the load
+};
+
+class MissingListsAtStartUp : public ColorListWindow,
+                              public ::testing::WithParamInterface<MissingAnswer> {};
+
+TEST_P(MissingListsAtStartUp, TheMessageAndWhatItsAnswerDoes) {
+    const MissingAnswer& p = GetParam();
+    QTemporaryDir empty;
+    Store(QStringLiteral("Option/ColorFileType"), QStringLiteral("2"));
+    // The read error that follows OK has only an OK button, which the default answer gives.
+    MessageService::QueueAnswers({p.answer});
+    form_ = new TOMForm(QStringList());
+    form_->colorListFolder = empty.path();
+    form_->show();
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    ASSERT_GE(MessageService::History().size(), 1);
+    EXPECT_EQ(MessageService::History()[0].caption, QStringLiteral("エラー"));
+    EXPECT_EQ(MessageService::History()[0].text,
+              QStringLiteral("ColorListが正しくインストールされていません\n"
+                             "使用に支障が出る可能性があるのでアプリケーションを終了します"));
+    EXPECT_EQ(MessageService::History()[0].icon, QMessageBox::Critical);
+    // The close waits for the first showing to finish, then happens.
+    EXPECT_EQ(form_->isVisible(), !p.closes);
+    // Nothing could be read: the box keeps the built-in list.
+    TColorLookupComboBox* box = Box();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->count(), kBasic + 308 + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, MissingListsAtStartUp,
+                         ::testing::Values(MissingAnswer{QMessageBox::Ok, true},
+                                           MissingAnswer{QMessageBox::Cancel, false}));
 
 }  // namespace
