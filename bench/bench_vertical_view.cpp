@@ -4,7 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
@@ -175,24 +174,6 @@ void BM_InsertAndRepaintRichEdit(benchmark::State& state) {
     state.counters["median_ms"] = Median(ms);
 }
 BENCHMARK(BM_InsertAndRepaintRichEdit)->Unit(benchmark::kMillisecond)->Iterations(200);
-
-// Switching to vertical right after opening, while the horizontal layout of the novel is still
-// running in idle steps: the rest of those steps with the hidden edit parked (argument 1)
-// against finishing them shown horizontally at the view's width (argument 0). Wrapping on.
-void BM_FinishHorizontalLayout(benchmark::State& state) {
-    for (auto _ : state) {
-        state.PauseTiming();
-        TRichEditEx edit;
-        edit.resize(800, 600);
-        edit.SetWordWrap(true);
-        edit.show();
-        edit.Document()->setPlainText(Novel());
-        if (state.range(0) == 1) edit.SetVertical(true);
-        state.ResumeTiming();
-        benchmark::DoNotOptimize(edit.Document()->documentLayout()->documentSize());
-    }
-}
-BENCHMARK(BM_FinishHorizontalLayout)->Unit(benchmark::kMillisecond)->Iterations(2)->Arg(0)->Arg(1);
 
 // Scrolling one screen to the left (Page Down's scroll) and painting it.
 void BM_ScrollScreen(benchmark::State& state) {
