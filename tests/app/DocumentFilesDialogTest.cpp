@@ -71,7 +71,9 @@ TEST_P(SaveDialogName, OpensWithTheDocumentsOwnNameAndSavesUnderIt) {
     ASSERT_TRUE(seen);
     EXPECT_EQ(shownName, QString::fromUtf8(p.name));
     EXPECT_EQ(filterShown, QStringLiteral("すべてのファイル(*.*)"));
-    if (*p.otherFilter) EXPECT_EQ(nameAfterReturn, QString::fromUtf8(p.name));
+    if (*p.otherFilter) {
+        EXPECT_EQ(nameAfterReturn, QString::fromUtf8(p.name));
+    }
     EXPECT_EQ(files.documentPath(), path);
     EXPECT_TRUE(QFileInfo(path).isFile());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QString::fromUtf8(p.name)});
