@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -43,6 +44,49 @@ bool CliIo::WriteStdout(std::string_view bytes) {
         std::fflush(stdout) != 0) {
         std::cerr << "orimaki-cli: 標準出力に書けませんでした (" << std::strerror(errno) << ")\n";
         return false;
+    }
+    return true;
+}
+
+namespace {
+
+bool WriteInto(const std::string& path, std::string_view bytes) {
+    std::ofstream f(path, std::ios::binary | std::ios::trunc);
+    return f && f.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) && f.flush();
+}
+
+bool ReportWriteFailure(const std::string& path, int error) {
+    std::cerr << "orimaki-cli: 出力ファイルに書けません: " << path << " (" << std::strerror(error)
+              << ")\n";
+    return false;
+}
+
+}  // namespace
+
+bool CliIo::WriteFile(const std::string& path, std::string_view bytes) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status st = fs::status(path, ec);  // follows links
+    if (fs::exists(st) && !fs::is_regular_file(st)) {
+        if (fs::is_directory(st)) return ReportWriteFailure(path, EISDIR);
+        return WriteInto(path, bytes) ? true : ReportWriteFailure(path, errno);
+    }
+    // Replace the file a link names, not the link itself.
+    std::string target = path;
+    if (fs::is_symlink(fs::symlink_status(path, ec))) {
+        const fs::path resolved = fs::weakly_canonical(path, ec);
+        if (!ec) target = resolved.string();
+    }
+    const std::string temp = target + ".part";
+    if (!WriteInto(temp, bytes)) {
+        const int error = errno;
+        std::remove(temp.c_str());
+        return ReportWriteFailure(path, error);
+    }
+    if (std::rename(temp.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        std::remove(temp.c_str());
+        return ReportWriteFailure(path, error);
     }
     return true;
 }

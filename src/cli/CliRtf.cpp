@@ -33,17 +33,6 @@ namespace {
 
 constexpr const char* kPrefix = "orimaki-cli: ";
 
-bool WriteFile(const std::string& path, const std::string& bytes) {
-    std::remove(path.c_str());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out || !out.write(bytes.data(), std::streamsize(bytes.size())) || !out.flush()) {
-        std::cerr << kPrefix << "出力ファイルに書けません: " << path << " (" << std::strerror(errno)
-                  << ")\n";
-        return false;
-    }
-    return true;
-}
-
 // INPUT [-o OUTPUT] [extra options with a value]
 struct Args {
     std::string input, output, background;
@@ -117,7 +106,7 @@ int RunYokoHtml(const std::vector<std::string>& args) {
         std::cerr << kPrefix << "HTMLを生成できません: " << e.what() << "\n";
         return 1;
     }
-    return WriteFile(output, page) ? 0 : 1;
+    return CliIo::WriteFile(output, page) ? 0 : 1;
 }
 
 int RunRtf2Html(const std::vector<std::string>& args) {
@@ -158,7 +147,7 @@ int SaveDocumentAs(const std::vector<std::string>& args, const char* extension,
 
 int RunToRtf(const std::vector<std::string>& args) {
     return SaveDocumentAs(args, ".rtf", [](const QTextDocument& doc, const std::string& output) {
-        return WriteFile(output, RtfWriter::Write(doc)) ? 0 : 1;
+        return CliIo::WriteFile(output, RtfWriter::Write(doc)) ? 0 : 1;
     });
 }
 
@@ -184,7 +173,7 @@ int SaveText(const QTextDocument& doc, const std::string& output, bool lossy) {
             return 1;
         }
     }
-    return WriteFile(output, enc.bytes) ? 0 : 1;
+    return CliIo::WriteFile(output, enc.bytes) ? 0 : 1;
 }
 
 int RunToText(const std::vector<std::string>& args) {

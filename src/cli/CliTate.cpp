@@ -124,26 +124,7 @@ bool ChoiceOption(const Options& o, const std::string& name,
 }
 
 bool WriteOutput(const std::string& path, const std::string& bytes) {
-    if (path.empty()) return CliIo::WriteStdout(bytes);
-    // Written beside the target and moved over it, so a failed write never leaves half a page.
-    const std::string temp = path + ".part";
-    {
-        std::ofstream f(temp, std::ios::binary | std::ios::trunc);
-        if (!f || !f.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) ||
-            !f.flush()) {
-            std::cerr << "orimaki-cli: 出力ファイルに書けません: " << path << " ("
-                      << std::strerror(errno) << ")\n";
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::cerr << "orimaki-cli: 出力ファイルに書けません: " << path << " ("
-                  << std::strerror(errno) << ")\n";
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+    return path.empty() ? CliIo::WriteStdout(bytes) : CliIo::WriteFile(path, bytes);
 }
 
 std::string BaseName(const std::string& path) {
