@@ -24,6 +24,7 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include "MainWindowTestSupport.h"
 #include "app/DocumentFiles.h"
 #include "app/TOMForm.h"
 #include "controls/MessageService.h"
@@ -32,42 +33,11 @@
 
 namespace {
 
-class MainWindowFiles : public ::testing::Test {
+// The shared main-window fixture (own settings store, temporary current folder, answered
+// message boxes) with helpers for files in that folder.
+class MainWindowFiles : public MainWindowTest {
 protected:
-    static void SetUpTestSuite() {
-        static QTemporaryDir settingsDir;
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-    }
-    void SetUp() override {
-        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Velmora"),
-                  QStringLiteral("Orimaki"))
-            .clear();
-        oldCwd_ = QDir::currentPath();
-        QDir::setCurrent(dir_.path());
-        MessageService::ClearHistory();
-        MessageService::SetResponder([](const MessageService::Record& r) {
-            if (r.buttons & QMessageBox::Cancel) return QMessageBox::Cancel;
-            if (r.buttons & QMessageBox::No) return QMessageBox::No;
-            return QMessageBox::Ok;
-        });
-    }
-    void TearDown() override {
-        if (form_) {
-            form_->Document()->setModified(false);
-            delete form_;
-        }
-        QDir::setCurrent(oldCwd_);
-        MessageService::SetResponder({});
-    }
-    TOMForm* Start(const QStringList& args = {}) {
-        form_ = new TOMForm(args);
-        form_->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(form_));
-        QApplication::processEvents();
-        return form_;
-    }
-    QString path(const QString& name) const { return dir_.filePath(name); }
+    QString path(const QString& name) const { return cwd_.filePath(name); }
     void Write(const QString& name, const QByteArray& bytes) {
         QFile f(path(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -90,10 +60,6 @@ protected:
     QToolButton* Button(const char* name) {
         return form_->findChild<QToolButton*>(QString::fromLatin1(name));
     }
-
-    QTemporaryDir dir_;
-    QString oldCwd_;
-    TOMForm* form_ = nullptr;
 };
 
 TEST_F(MainWindowFiles, CommandLineOpensTheFileAndAppliesItsAddress) {
