@@ -23,3 +23,23 @@ char32_t Utf8::DecodeAt(std::string_view s, std::size_t pos, std::size_t len) {
                    (b(3) & 0x3F);
     }
 }
+
+void Utf8::Append(std::string& out, char32_t code) {
+    if ((code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) code = 0xFFFD;
+    const auto put = [&](char32_t v) { out.push_back(static_cast<char>(v)); };
+    if (code < 0x80) {
+        put(code);
+    } else if (code < 0x800) {
+        put(0xC0 | (code >> 6));
+        put(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        put(0xE0 | (code >> 12));
+        put(0x80 | ((code >> 6) & 0x3F));
+        put(0x80 | (code & 0x3F));
+    } else {
+        put(0xF0 | (code >> 18));
+        put(0x80 | ((code >> 12) & 0x3F));
+        put(0x80 | ((code >> 6) & 0x3F));
+        put(0x80 | (code & 0x3F));
+    }
+}

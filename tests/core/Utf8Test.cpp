@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <string_view>
 
 #include "core/Utf8.h"
@@ -48,5 +49,32 @@ INSTANTIATE_TEST_SUITE_P(
                       DecodeCase{"\xF0\xA9\xB8\xBD", 0, 4, U'\U00029E3D'},  // 𩸽
                       DecodeCase{"\xE3\x81", 0, 3, U'\uFFFD'},              // cut short by the end
                       DecodeCase{"ab\xF0\xA9", 2, 4, U'\uFFFD'}));
+
+}  // namespace
+
+namespace {
+
+// Expected bytes written out from the UTF-8 bit layout by hand.
+struct AppendCase {
+    char32_t code;
+    std::string_view bytes;
+};
+
+TEST(Utf8, AppendWritesTheSequence) {
+    const AppendCase cases[] = {
+        {U'A', "A"},
+        {U'\u00A5', "\xC2\xA5"},               // ¥
+        {U'\u3042', "\xE3\x81\x82"},           // あ
+        {U'\U0001F600', "\xF0\x9F\x98\x80"},   // 😀
+        {U'\U00020BB7', "\xF0\xA0\xAE\xB7"},   // 𠮷
+        {char32_t(0xD83D), "\xEF\xBF\xBD"},    // a surrogate half: U+FFFD
+        {char32_t(0x110000), "\xEF\xBF\xBD"},  // past the last code point
+    };
+    for (const AppendCase& c : cases) {
+        std::string out = "x";
+        Utf8::Append(out, c.code);
+        EXPECT_EQ(out, "x" + std::string(c.bytes)) << static_cast<unsigned long>(c.code);
+    }
+}
 
 }  // namespace
