@@ -22,7 +22,10 @@ TatePageBreaks::Lines TatePageBreaks::Expand(const TateSource& source, int lineC
         }
         const std::size_t l = out.lines.size();
         const std::size_t b = (l + 1) % n;
-        const std::size_t empties = b == 0 ? 1 : b == 1 ? 0 : n - b + 1;
+        std::size_t empties = b == 0 ? 1 : b == 1 ? 0 : n - b + 1;
+        // A marker that ends the text has no line break of its own to give up: only the marker
+        // is replaced, and the (empty) rest of the text after it stays a line of its own.
+        if (i + 1 == source.LineCount()) ++empties;
         if (empties == 0) continue;
         // The inserted line breaks take the marker's attributes.
         TateSource::Line blank;

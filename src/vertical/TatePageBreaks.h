@@ -20,6 +20,7 @@ public:
 
     // With l the index (in the expanded list) where a marker stands and b = (l + 1) mod N, the
     // marker with its line break becomes: one empty line (b = 0), nothing (b = 1), or
-    // N - b + 1 empty lines (otherwise).
+    // N - b + 1 empty lines (otherwise). A marker on the last line has no line break after
+    // it: only the marker is replaced, so one more empty line (the rest of the text) follows.
     static Lines Expand(const TateSource& source, int lineCount);
 };

@@ -115,14 +115,51 @@ INSTANTIATE_TEST_SUITE_P(N3, PageBreaks,
                                            BreakRow{1, 5, 5, 4},    // b = 2 with N = 5
                                            BreakRow{2, 1, 3, 1}));  // N = 1: always b = 0
 
+// A marker on the last line with no line break after it: the marker alone is replaced, so the
+// (empty) rest of the text after it still forms a line of its own, on the first line of the
+// next block. Worked out on the text: "あ\r\n" × l + "▲改頁▼" with the marker replaced by
+// k line breaks has l + k + 1 lines, lines l … l + k empty.
+struct EndBreakRow {
+    int markerLine;          // l
+    int lineCount;           // N
+    std::size_t totalLines;  // l + k + 1
+};
+
+class PageBreakAtTheEnd : public ::testing::TestWithParam<EndBreakRow> {};
+
+TEST_P(PageBreakAtTheEnd, LeavesTheEmptyLastLine) {
+    const EndBreakRow& row = GetParam();
+    std::vector<std::string> lines(static_cast<std::size_t>(row.markerLine), "あ");
+    lines.push_back("▲改頁▼");
+    const TateSource src = SourceOf(lines);
+    TatePageBreaks::Lines out = TatePageBreaks::Expand(src, row.lineCount);
+    ASSERT_EQ(out.lines.size(), row.totalLines);
+    for (std::size_t i = 0; i < out.lines.size(); ++i) {
+        if (i < static_cast<std::size_t>(row.markerLine))
+            EXPECT_SJIS(out.lines[i]->text, "あ");
+        else
+            EXPECT_TRUE(out.lines[i]->text.empty()) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(N3, PageBreakAtTheEnd,
+                         ::testing::Values(EndBreakRow{2, 3, 4},    // b = 0: k = 1
+                                           EndBreakRow{3, 3, 4},    // b = 1: k = 0
+                                           EndBreakRow{4, 3, 7},    // b = 2: k = N - b + 1 = 2
+                                           EndBreakRow{1, 5, 6},    // b = 2, N = 5: k = 4
+                                           EndBreakRow{0, 3, 1},    // the whole text: b = 1
+                                           EndBreakRow{0, 1, 2}));  // N = 1: b = 0, k = 1
+
 TEST(PageBreaksText, OnlyAMarkerAloneInItsParagraphCounts) {
     TateSource src = SourceOf({"あ▲改頁▼", "▲改頁▼い", "▲改頁▼"});
     TatePageBreaks::Lines out = TatePageBreaks::Expand(src, 3);
-    // Only the third line is a marker: on line 2 with N = 3 (b = 0) it leaves an empty line.
-    ASSERT_EQ(out.lines.size(), 3u);
+    // Only the third line is a marker: on line 2 with N = 3 (b = 0) it leaves an empty line,
+    // and the empty rest of the text after it is line 3.
+    ASSERT_EQ(out.lines.size(), 4u);
     EXPECT_SJIS(out.lines[0]->text, "あ▲改頁▼");
     EXPECT_SJIS(out.lines[1]->text, "▲改頁▼い");
     EXPECT_TRUE(out.lines[2]->text.empty());
+    EXPECT_TRUE(out.lines[3]->text.empty());
 }
 
 TEST(PageBreaksText, MarkerInsideAWrappedParagraphIsText) {
