@@ -39,6 +39,7 @@ std::string TateRowWriter::Row(const TateGrid& grid, int r) {
     const bool anySwitch = s_.AnyFontTagSwitch() || s_.fontStyleSwitch;
     std::string row;
     std::string open, close, text;
+    bool mayGarble = false;
     for (int i = 0; i < n; ++i) {
         const int c = n - 1 - i;
         const TateCell& cell = grid.At(r, c);
@@ -82,7 +83,8 @@ std::string TateRowWriter::Row(const TateGrid& grid, int r) {
             row += text;
             continue;
         }
-        if (s_.spacing == 1 && left && !EndsWith(row, u_)) warnings_.Add(TateMessages::kMayGarble);
+        // Taking the unit back would cut into the glyph before it.
+        if (s_.spacing == 1 && left && !EndsWith(row, u_)) mayGarble = true;
         if (left) row.resize(row.size() >= u_.size() ? row.size() - u_.size() : 0);
         if (right && left) {
             row += close + open + text;
@@ -97,5 +99,10 @@ std::string TateRowWriter::Row(const TateGrid& grid, int r) {
     }
     if (s_.AnyFontTagSwitch()) row += "</FONT>";
     if (s_.fontStyleSwitch) row += "</B></I></U></S>";
+    if (mayGarble) {
+        if (garbledRows_++ == 0) firstGarbledBlock_ = grid.blockNumber + 1;
+        warnings_.Put(TateMessages::kMayGarble,
+                      TateMessages::MayGarble(garbledRows_, firstGarbledBlock_));
+    }
     return row;
 }

@@ -110,10 +110,55 @@ TEST(RowWriter, LeftShiftAfterAGlyphWithNoSpaceWarnsAndCutsTheLastByte) {
     // Column 1 (written first) is 、 moved right: the row ends in ｀ with no space behind it.
     const std::string out = RunText({"」", "、"}, 2, 1, false, false, &warnings);
     ASSERT_EQ(warnings.size(), 1u);
-    EXPECT_EQ(warnings[0], TateMessages::kMayGarble);
+    EXPECT_EQ(warnings[0], "文字化けする可能性があります（1行、最初は1段落目）\nご注意ください");
     // "　 " + " ｀" with the last byte removed, then └ and two spaces.
     const std::string row = J("　 ") + " " + "\x81" + J("└") + "  ";
     EXPECT_EQ(out.substr(0, row.size() + 2), row + "\r\n");
+}
+
+// The warning stands once per run and tells how many rows may be garbled (a row with several
+// such columns counts once) and the number of the first block that has one.
+struct GarbleCase {
+    const char* name;
+    std::vector<std::string> lines;
+    int n, spacing;
+    const char* warning;  // nullptr: none
+};
+
+TEST(RowWriter, MayGarbleWarningCountsRowsAndNamesTheFirstBlock) {
+    const GarbleCase cases[] = {
+        {"oneRow",
+         {"」", "、"},
+         2,
+         1,
+         "文字化けする可能性があります（1行、最初は1段落目）\nご注意ください"},
+        // Block 1 is clean; block 2 has rows 0 and 2 (」 after ｀), block 3 row 0.
+        {"threeRowsFromBlock2",
+         {"あ", "い", "」あ」", "、い、", "」", "、"},
+         2,
+         1,
+         "文字化けする可能性があります（3行、最初は2段落目）\nご注意ください"},
+        // Columns 2 and 0 both follow a ｀ with no space behind it: still one row.
+        {"twoColumnsOneRow",
+         {"」", "、", "」", "、"},
+         4,
+         1,
+         "文字化けする可能性があります（1行、最初は1段落目）\nご注意ください"},
+        // Only spacing 1 warns.
+        {"spacing2", {"」", "、"}, 2, 2, nullptr},
+        {"spaceBehind", {"、", "」"}, 2, 1, nullptr},
+    };
+    for (const GarbleCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> warnings;
+        RunText(c.lines, c.n, c.spacing, false, false, &warnings);
+        if (!c.warning) {
+            EXPECT_TRUE(warnings.empty());
+            continue;
+        }
+        ASSERT_EQ(warnings.size(), 1u);
+        EXPECT_EQ(warnings[0], c.warning);
+    }
 }
 
 TEST(RowWriter, NoWarningWhenTheRowEndsWithASpace) {
