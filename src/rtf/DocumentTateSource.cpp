@@ -28,6 +28,25 @@ TateFormat FormatOf(const QTextCharFormat& f, const TateFormat& base) {
     return t;
 }
 
+// One character (a surrogate pair counts as one): its Shift-JIS bytes, or, when code page 932
+// cannot hold it, its numeric character reference, in the line's cell and in the document text.
+// A lone surrogate half is no character and stands as U+FFFD.
+void AppendCharacter(TateSource& src, std::string& whole, const QString& ch,
+                     const TateFormat& fmt) {
+    const char32_t code = ch.size() == 2           ? QChar::surrogateToUcs4(ch.at(0), ch.at(1))
+                          : ch.at(0).isSurrogate() ? char32_t(0xFFFD)
+                                                   : char32_t(ch.at(0).unicode());
+    const Cp932::EncodeResult enc = Cp932::Encode(QString::fromUcs4(&code, 1).toStdString());
+    if (enc.ok()) {
+        src.AppendChars(enc.bytes, fmt);
+        whole += enc.bytes;
+        return;
+    }
+    const std::string reference = "&#" + std::to_string(static_cast<unsigned long>(code)) + ";";
+    src.AppendReference(reference, fmt);
+    whole += reference;
+}
+
 }  // namespace
 
 TateSource DocumentTateSource::FromDocument(const QTextDocument& document, int wrap,
@@ -61,10 +80,11 @@ TateSource DocumentTateSource::FromDocument(const QTextDocument& document, int w
                     src.EndLine(false);
                     inLine = 0;
                 }
-                const qsizetype len = (ch.isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-                const std::string sjis = Cp932::ToSjis(text.mid(i, len).toStdString());
-                src.AppendChars(sjis, fmt);
-                whole += sjis;
+                const qsizetype len =
+                    (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+                        ? 2
+                        : 1;
+                AppendCharacter(src, whole, text.mid(i, len), fmt);
                 ++inLine;
                 i += len;
             }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "core/ShiftJis.h"
+#include "core/Utf8.h"
 #include "vertical/SjisText.h"
 #include "vertical/TateBlockSeparator.h"
 #include "vertical/TateColumnFiller.h"
@@ -15,6 +16,7 @@
 #include "vertical/TatePageBreaks.h"
 #include "vertical/TatePageFinisher.h"
 #include "vertical/TateRowWriter.h"
+#include "vertical/TateTextReferences.h"
 #include "vertical/TateWarnings.h"
 
 bool TateEngine::HasLongLine(const TateSource& source, std::size_t* line) {
@@ -28,6 +30,10 @@ bool TateEngine::HasLongLine(const TateSource& source, std::size_t* line) {
         }
     }
     return false;
+}
+
+bool TateEngine::IsEmptyDocument(const TateSource& source) {
+    return source.LineCount() == 0 || (source.LineCount() == 1 && source.LineAt(0).text.empty());
 }
 
 TateEngine::Result TateEngine::Run(const TateSource& source, const TateSettings& input,
@@ -52,6 +58,9 @@ TateEngine::Result TateEngine::Run(const TateSource& source, const TateSettings&
 
     try {
         TatePageBreaks::Lines lines = TatePageBreaks::Expand(source, n);
+        // An empty document (one empty line in the view) has no line to lay out: one block of
+        // empty columns, whatever the number of lines per block.
+        if (IsEmptyDocument(source)) lines.lines.clear();
         const std::size_t count = lines.lines.size();
         result.lineCount = count;
         const int lastBlock = static_cast<int>(count / static_cast<std::size_t>(n));
@@ -111,8 +120,19 @@ TateEngine::Result TateEngine::Run(const TateSource& source, const TateSettings&
                 out.Add("<BR><BR><BR>");
         }
 
-        if (!text) TatePageFinisher::Finish(out, s, m, source.DocumentText(), warnings);
-        result.output = out.Join();
+        if (text) {
+            TateTextReferences::Result resolved = TateTextReferences::Resolve(out.Join());
+            result.output = std::move(resolved.sjis);
+            result.unicodeText = std::move(resolved.utf8);
+            if (!resolved.characters.empty()) {
+                std::string names;
+                for (char32_t c : resolved.characters) Utf8::Append(names, c);
+                warnings.Add(TateMessages::NotInShiftJis(names));
+            }
+        } else {
+            TatePageFinisher::Finish(out, s, m, source.DocumentText(), warnings);
+            result.output = out.Join();
+        }
         result.warnings = warnings.Messages();
     } catch (const std::exception&) {
         result = Result{};

@@ -16,7 +16,10 @@ public:
 
     struct Result {
         Status status = Status::Completed;
-        std::string output;                 // Shift-JIS, every line ended by CR LF
+        std::string output;  // Shift-JIS, every line ended by CR LF
+        // Vertical text only: the output as UTF-8 (the clipboard form). Characters that code
+        // page 932 cannot hold are themselves here and "?" in `output`.
+        std::string unicodeText;
         std::vector<std::string> warnings;  // UTF-8 messages, each once, to show after the run
         std::string error;                  // UTF-8 message when the run did not complete
         std::size_t lineCount = 0;          // display lines laid out (after page breaks)
@@ -30,6 +33,9 @@ public:
 
     // True when some display line has more than 50 characters; `line` gets the first one.
     static bool HasLongLine(const TateSource& source, std::size_t* line = nullptr);
+
+    // True for a document with no text: no display line, or one empty one.
+    static bool IsEmptyDocument(const TateSource& source);
 
     static Result Run(const TateSource& source, const TateSettings& settings, TateMethod method,
                       const Progress& progress = nullptr);

@@ -34,7 +34,7 @@ void TateSource::AppendChars(std::string_view sjis, const TateFormat& format) {
 }
 
 void TateSource::AppendReference(std::string_view reference, const TateFormat& format) {
-    static const std::string geta = "\x81\xA6";  // 〓
+    static const std::string geta = "\x81\xAC";  // 〓
     pending_.references.emplace_back(pending_.text.size(), std::string(reference));
     AppendChars(geta, format);
 }

@@ -169,7 +169,9 @@ TEST(CliTate, WarningGoesToStandardErrorAndTheOutputStays) {
     // Spacing 1: 」 after 、 (no space behind it) may garble; the row keeps the cut byte.
     TateRun r = Tate("tate-text --lines 2 --no-separator INPUT", J("」\r\n、"));
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.err.find("文字化けする可能性があります\nご注意ください"), std::string::npos);
+    EXPECT_NE(r.err.find("文字化けする可能性があります（1行、最初は1段落目）\nご注意ください"),
+              std::string::npos)
+        << r.err;
     EXPECT_EQ(r.out.substr(0, 9), J("　 ") + " " + "\x81" + J("└") + "  ");
 }
 
@@ -219,6 +221,69 @@ TEST(CliTate, InputThatIsNotShiftJisIsReported) {
     }
     TateRun fine = Tate("tate-text --lines 1 INPUT", J("あ"));
     EXPECT_TRUE(fine.err.empty()) << fine.err;
+}
+
+}  // namespace
+
+namespace {
+
+// The paragraphs "あ😀い" and "𠮷野": as LibreOffice 7.4 writes them (made from the .fodt beside
+// it: \uc0 \u55357\uc1 \u56832\'3f), and by hand with the other two spellings of a surrogate
+// pair (\'3f stand-ins; negative numbers with ? stand-ins).
+std::vector<std::pair<std::string, std::string>> OutsideCodePageRtfs() {
+    return {
+        {"libreOffice", Slurp(ORIMAKI_SOURCE "/tests/cli/data/outside-cp932.rtf")},
+        {"byHand",
+         "{\\rtf1\\ansi\\ansicpg932\\uc1{\\fonttbl{\\f0\\fnil\\fcharset128 Gothic;}}\\f0 "
+         "\\'82\\'a0\\u55357\\'3f\\u56832\\'3f\\'82\\'a2\\par \\u-10174?\\u-8265?\\'96\\'ec}"},
+    };
+}
+
+TEST(CliTate, RtfCharactersOutsideTheCodePageAreReferencesInEveryMethod) {
+    // --lines 2 --spacing 0: line 0 あ😀い is the rightmost column, line 1 𠮷野 the leftmost.
+    struct MethodRow {
+        int method;
+        std::vector<std::string> pieces;  // UTF-8
+    };
+    const MethodRow methods[] = {
+        // Rows: the margin, then column 1, then column 0.
+        {0, {"\r\n　&#134071;あ\r\n　野&#128512;\r\n　　い\r\n"}},
+        {1, {"\r\n　&#134071;あ\r\n　野&#128512;\r\n　　い\r\n"}},
+        // Floating tables: column 0 first, each column's end "　<BR>".
+        {2, {"\r\nあ<BR>&#128512;<BR>い<BR>　<BR>\r\n", "\r\n&#134071;<BR>野<BR>　<BR>\r\n"}},
+        // One table row, the leftmost column first, inside the standard-font FONT tag.
+        {3, {"\r\n&#134071;<BR>野<BR>　\r\n", "\r\nあ<BR>&#128512;<BR>い<BR>　\r\n"}},
+        {4, {"\r\n&#134071;<BR>野<BR>　　\r\n", "\r\nあ<BR>&#128512;<BR>い<BR>　　\r\n"}},
+    };
+    for (const auto& [name, rtf] : OutsideCodePageRtfs())
+        for (const MethodRow& m : methods) {
+            SCOPED_TRACE(name + " method " + std::to_string(m.method));
+            TateRun r = Tate(
+                "tate-html --method " + std::to_string(m.method) + " --lines 2 --spacing 0 INPUT",
+                rtf, "in.rtf");
+            EXPECT_EQ(r.status, 0) << r.err;
+            for (const std::string& piece : m.pieces)
+                EXPECT_NE(r.out.find(J(piece)), std::string::npos) << piece;
+            EXPECT_NE(r.out.find(J("<!-- 以下は変換元のテキストです\r\n"
+                                   "あ&#128512;い\r\n&#134071;野\r\n -->\r\n")),
+                      std::string::npos);
+            EXPECT_EQ(r.out.find(J("？")), std::string::npos);
+            EXPECT_EQ(r.out.find('?'), std::string::npos);
+        }
+}
+
+TEST(CliTate, RtfCharactersOutsideTheCodePageInVerticalText) {
+    for (const auto& [name, rtf] : OutsideCodePageRtfs()) {
+        SCOPED_TRACE(name);
+        TateRun r = Tate("tate-text --lines 2 --spacing 0 INPUT", rtf, "in.rtf");
+        EXPECT_EQ(r.status, 0) << r.err;
+        // Shift-JIS bytes: "?" in the cells; rows of block 1, its separator, the empty block 2.
+        EXPECT_EQ(r.out, Lines({"　?あ", "　野?", "　　い", "-１----", "\r\n\r\n", "　　　",
+                                "-２----", "\r\n\r\n"}));
+        // The characters in the order the rows show them.
+        EXPECT_NE(r.err.find("Shift-JIS で書き出せない文字があります: 𠮷😀\n"), std::string::npos)
+            << r.err;
+    }
 }
 
 }  // namespace

@@ -68,4 +68,52 @@ TEST(DocumentTateSource, NotRtfIsAnError) {
     EXPECT_EQ(src.LineCount(), 2u);
 }
 
+// Characters outside code page 932, as RTF writers spell their surrogate pairs: each becomes
+// one character of the line (the stand-in 〓) whose cell gets the numeric character reference,
+// and the document text (the embedded source) gets the reference too.
+struct SurrogateRow {
+    const char* name;
+    const char* rtf;
+    const char* reference;
+};
+
+TEST(DocumentTateSource, SurrogatePairsBecomeReferences) {
+    const SurrogateRow rows[] = {
+        // \uc1 with a '3f stand-in after each half.
+        {"hexStandIns", "{\\rtf1\\ansi\\ansicpg932\\uc1 a\\u55357\\'3f\\u56832\\'3fb}",
+         "&#128512;"},
+        // Negative numbers and a literal ? as the stand-in.
+        {"negative", "{\\rtf1\\ansi\\ansicpg932\\uc1 a\\u-10179?\\u-8704?b}", "&#128512;"},
+        // LibreOffice 7.4: no stand-in after the high half (\uc0), one after the low half.
+        {"libreOffice", "{\\rtf1\\ansi\\ansicpg932 a\\uc0 \\u55357\\uc1 \\u56832\\'3fb}",
+         "&#128512;"},
+        // U+20BB7 (the kanji with the long lower stroke) = D842 DFB7.
+        {"kanji", "{\\rtf1\\ansi\\ansicpg932\\uc1 a\\u55362\\'3f\\u57271\\'3fb}", "&#134071;"},
+    };
+    for (const SurrogateRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        TateSource src;
+        std::string error;
+        ASSERT_TRUE(DocumentTateSource::FromRtf(row.rtf, 0, Base(), src, error)) << error;
+        ASSERT_EQ(src.LineCount(), 1u);
+        const TateSource::Line& line = src.LineAt(0);
+        EXPECT_EQ(line.text, "a" + Cp932::ToSjis("〓") + "b");
+        ASSERT_EQ(line.references.size(), 1u);
+        EXPECT_EQ(line.references[0].first, 1u);
+        EXPECT_EQ(line.references[0].second, row.reference);
+        EXPECT_EQ(src.DocumentText(), std::string("a") + row.reference + "b");
+    }
+}
+
+TEST(DocumentTateSource, LoneSurrogateIsOneReplacementCharacter) {
+    TateSource src;
+    std::string error;
+    ASSERT_TRUE(
+        DocumentTateSource::FromRtf("{\\rtf1\\ansi\\uc1 a\\u55357?b}", 0, Base(), src, error));
+    ASSERT_EQ(src.LineCount(), 1u);
+    ASSERT_EQ(src.LineAt(0).references.size(), 1u);
+    EXPECT_EQ(src.LineAt(0).references[0].second, "&#65533;");
+    EXPECT_EQ(src.DocumentText(), "a&#65533;b");
+}
+
 }  // namespace
