@@ -184,6 +184,14 @@ TEST(Engine, VerticalTextKeepsCharactersOutsideTheCodePage) {
               "Shift-JIS で書き出せない文字があります: 😀𠮷\n"
               "Shift-JIS のテキストではその文字が「?」になります");
 
+    // Text that only looks like a reference is the document's own: its half-width characters
+    // become full-width cells (＆＃６５；), nothing is resolved.
+    TateEngine::Result typed = TateEngine::Run(SourceOf({"&#65;"}), Plain(1, 0), TateMethod::Text);
+    EXPECT_SJIS(typed.output,
+                Lines({"　＆", "　＃", "　６", "　５", "　；", "\r\n\r\n", "　　", "\r\n\r\n"}));
+    EXPECT_EQ(typed.unicodeText, U(typed.output));
+    EXPECT_TRUE(typed.warnings.empty());
+
     // Without such characters the Unicode form is the output decoded, with no warning.
     TateEngine::Result plain = TateEngine::Run(SourceOf({"あ"}), Plain(2, 0), TateMethod::Text);
     EXPECT_EQ(plain.unicodeText, Lines({"　　あ", "\r\n\r\n"}));
