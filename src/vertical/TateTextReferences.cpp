@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 #include "core/Cp932.h"
 #include "core/Utf8.h"
@@ -24,11 +25,11 @@ std::size_t ReferenceAt(std::string_view s, std::size_t pos, char32_t& code) {
 
 }  // namespace
 
-TateTextReferences::Result TateTextReferences::Resolve(const std::string& output) {
+TateTextReferences::Result TateTextReferences::Resolve(std::string output) {
     Result r;
     if (output.find("&#") == std::string::npos) {
-        r.sjis = output;
         r.utf8 = Cp932::ToUtf8(output);
+        r.sjis = std::move(output);
         return r;
     }
     r.sjis.reserve(output.size());

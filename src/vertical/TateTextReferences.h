@@ -17,5 +17,5 @@ public:
         std::vector<char32_t> characters;  // each character once, in order of first appearance
     };
 
-    static Result Resolve(const std::string& output);
+    static Result Resolve(std::string output);
 };
