@@ -10,8 +10,14 @@
 #include "app/DocumentFiles.h"
 #include "controls/MessageService.h"
 #include "core/DocumentPath.h"
+#include "core/FailureReason.h"
 
 namespace {
+
+// Why a file operation failed, in Japanese with the system's words in brackets.
+QString Reason(const QFileDevice& file) {
+    return QString::fromStdString(FailureReason::Describe(file.errorString().toStdString()));
+}
 
 // "「😀」(U+1F600)、「𠮷」(U+20BB7)": the characters, each once, at most twenty.
 QString ListCharacters(const std::vector<char32_t>& chars) {
@@ -62,14 +68,13 @@ bool DocumentFiles::ReadPlainText(const QByteArray& bytes) {
 bool DocumentFiles::Load() {
     QFile file(path());
     if (!file.open(QIODevice::ReadOnly)) {
-        ShowError(
-            QStringLiteral("ファイルを開けませんでした。\n%1\n%2").arg(path(), file.errorString()));
+        ShowError(QStringLiteral("ファイルを開けませんでした。\n%1\n%2").arg(path(), Reason(file)));
         return false;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        ShowError(QStringLiteral("ファイルを読み込めませんでした。\n%1\n%2")
-                      .arg(path(), file.errorString()));
+        ShowError(
+            QStringLiteral("ファイルを読み込めませんでした。\n%1\n%2").arg(path(), Reason(file)));
         return false;
     }
     file.close();
@@ -135,7 +140,7 @@ bool DocumentFiles::WriteBytes(const QByteArray& bytes) {
     if (ok) ok = file.write(bytes) == bytes.size();
     if (ok) ok = file.commit();
     if (!ok) {
-        const QString reason = file.errorString();
+        const QString reason = Reason(file);
         file.cancelWriting();
         ShowError(QStringLiteral("ファイルを保存できませんでした。\n%1\n%2\n"
                                  "ディスク上のファイルは変更されていません。")

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "core/FailureReason.h"
 #include "options/LauncherLocation.h"
 
 QString Launchers::QuoteExec(const QString& programFile) {
@@ -22,6 +23,31 @@ QString Launchers::QuoteExec(const QString& programFile) {
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+QString Launchers::EscapeValue(const QString& text) {
+    QString out;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\\'))
+            out += QLatin1String("\\\\");
+        else if (c == QLatin1Char('\n'))
+            out += QLatin1String("\\n");
+        else if (c == QLatin1Char('\r'))
+            out += QLatin1String("\\r");
+        else if (c == QLatin1Char('\t'))
+            out += QLatin1String("\\t");
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString Launchers::WorkingFolder() {
+    // The desktop launcher folder is made only when a desktop launcher is wanted; a launcher
+    // whose working folder is missing does not start at all.
+    const QString desktop = LauncherLocation::DesktopFolder();
+    if (!desktop.isEmpty() && QFileInfo(desktop).isDir()) return desktop;
+    return QDir::homePath();
+}
+
 QString Launchers::DesktopEntry(const QString& programFile) {
     const QFileInfo program(programFile);
     const QString icon = program.dir().filePath(QStringLiteral("orimaki.png"));
@@ -34,11 +60,11 @@ QString Launchers::DesktopEntry(const QString& programFile) {
     text += QStringLiteral("Comment=日本語の文書を縦書きで編集します\n");
     text +=
         QStringLiteral("Exec=") + QuoteExec(program.absoluteFilePath()) + QStringLiteral(" %f\n");
-    text += QStringLiteral("Icon=") +
-            (QFileInfo::exists(icon) ? icon : QStringLiteral("accessories-text-editor")) +
-            QLatin1Char('\n');
-    const QString desktop = LauncherLocation::DesktopFolder();
-    if (!desktop.isEmpty()) text += QStringLiteral("Path=") + desktop + QLatin1Char('\n');
+    text +=
+        QStringLiteral("Icon=") +
+        EscapeValue(QFileInfo::exists(icon) ? icon : QStringLiteral("accessories-text-editor")) +
+        QLatin1Char('\n');
+    text += QStringLiteral("Path=") + EscapeValue(WorkingFolder()) + QLatin1Char('\n');
     text += QStringLiteral("Terminal=false\n");
     text += QStringLiteral("Categories=Utility;TextEditor;\n");
     text += QStringLiteral("MimeType=text/plain;text/rtf;application/rtf;\n");
@@ -66,8 +92,9 @@ bool Launchers::MakeOrRemove(bool wanted, const QString& folder, const QString& 
         QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner |
                                         QFileDevice::ExeGroup | QFileDevice::ExeOther);
     } else if (error) {
-        *error =
-            QStringLiteral("ランチャーを作成できません。\n%1\n%2").arg(path, file.errorString());
+        *error = QStringLiteral("ランチャーを作成できません。\n%1\n%2")
+                     .arg(path, QString::fromStdString(
+                                    FailureReason::Describe(file.errorString().toStdString())));
     }
     return ok;
 }

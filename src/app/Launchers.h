@@ -1,7 +1,8 @@
 #pragma once
 // The program's launchers "オリマキ９９.desktop" in the desktop folder and in the user's
 // applications folder (the send-to stand-in): made when wanted and missing, removed when not
-// wanted. A launcher points at the program with its icon and works in the desktop folder.
+// wanted. A launcher points at the program with its icon and works in the desktop folder
+// (in the home folder while there is no desktop folder).
 
 #include <QString>
 
@@ -16,6 +17,11 @@ public:
 
     // A value of the Exec key: the program quoted as a desktop entry wants it.
     static QString QuoteExec(const QString& programFile);
+    // A string value of a desktop entry: backslash, line breaks and tabs escaped.
+    static QString EscapeValue(const QString& text);
+
+    // The launchers' working folder: the desktop folder when it exists, else the home folder.
+    static QString WorkingFolder();
 
 private:
     static bool MakeOrRemove(bool wanted, const QString& folder, const QString& programFile,

@@ -2,43 +2,59 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QSettings>
-#include <QStringList>
 
+#include "core/IniDocument.h"
 #include "core/SettingsTable.h"
 #include "core/SettingsValue.h"
 
 namespace {
-std::unique_ptr<QSettings> Open() {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("Velmora"), QStringLiteral("Orimaki"));
-}
-
 std::string Std(const QString& s) {
     return s.toStdString();
 }
 }  // namespace
 
-SettingsStore::SettingsStore() : s_(Open()) {
-    readable_ = s_->status() == QSettings::NoError;
+SettingsStore::SettingsStore() {
+    const QFileInfo info(FilePath());
+    QFile file(info.filePath());
+    QByteArray bytes;
+    if (info.exists()) {
+        // Anything but a regular file (a folder, a pipe that would wait for a writer) is
+        // not read.
+        if (info.isFile() && file.open(QIODevice::ReadOnly)) {
+            bytes = file.read(kMaxFileBytes + 1);
+            if (bytes.size() > kMaxFileBytes) {
+                // Only whole lines of the start count.
+                bytes.truncate(kMaxFileBytes);
+                bytes.truncate(bytes.lastIndexOf('\n') + 1);
+            }
+        } else {
+            readable_ = false;
+        }
+    }
+    doc_ = std::make_unique<IniDocument>(
+        IniDocument::Parse(std::string_view(bytes.constData(), size_t(bytes.size()))));
 }
 
 SettingsStore::~SettingsStore() = default;
 
+const std::vector<int>& SettingsStore::DroppedLines() const {
+    return doc_->DroppedLines();
+}
+
 QString SettingsStore::FilePath() {
-    return Open()->fileName();
+    // Qt's settings classes decide where the per-user INI file of the program lives.
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Velmora"),
+                     QStringLiteral("Orimaki"))
+        .fileName();
 }
 
 QString SettingsStore::Text(const char* section, const QString& name, bool* found) const {
-    *found = false;
-    if (!readable_) return {};
-    const QString key = QString::fromLatin1(section) + QLatin1Char('/') + name;
-    const QVariant v = s_->value(key);
-    if (!v.isValid()) return {};
-    *found = true;
-    // A text with commas that was not written by this program reads back as a list.
-    if (v.typeId() == QMetaType::QStringList) return v.toStringList().join(QStringLiteral(", "));
-    return v.toString();
+    const std::optional<std::string> text = doc_->Text(section, Std(name));
+    *found = text.has_value();
+    return text ? QString::fromStdString(*text) : QString();
 }
 
 QString SettingsStore::Default(const char* section, const QString& name) const {
@@ -74,15 +90,7 @@ TColor SettingsStore::Color(const char* section, const QString& name) const {
 }
 
 void SettingsStore::SetString(const char* section, const QString& name, const QString& value) {
-    if (!readable_ && !replaced_) {
-        // Replace the damaged file rather than merge good values into it.
-        const QString path = s_->fileName();
-        s_.reset();
-        QFile::remove(path);
-        s_ = Open();
-        replaced_ = true;
-    }
-    s_->setValue(QString::fromLatin1(section) + QLatin1Char('/') + name, value);
+    doc_->SetText(section, Std(name), Std(value));
 }
 
 void SettingsStore::SetInt(const char* section, const QString& name, int value) {
@@ -98,8 +106,15 @@ void SettingsStore::SetColor(const char* section, const QString& name, TColor va
 }
 
 bool SettingsStore::Sync() {
-    s_->sync();
-    return s_->status() == QSettings::NoError;
+    // A store that is a link to a file elsewhere is written where the link points.
+    const QFileInfo info(FilePath());
+    const QString path =
+        info.isSymLink() && info.exists() ? info.canonicalFilePath() : info.filePath();
+    QDir().mkpath(QFileInfo(path).path());
+    QSaveFile file(path);
+    const std::string text = doc_->Write();
+    const QByteArray bytes(text.data(), qsizetype(text.size()));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 QString SettingsStore::BandName(int n, const char* suffix) {

@@ -1,6 +1,7 @@
 #pragma once
 // One band of a bar area: a tool bar with its identity, its caption shown at its start (when
-// captions are on) and the length it asks for in its row.
+// captions are on) and the length it asks for in its row. A band is dragged within the bar
+// areas of its window only: let go anywhere else, it returns to where it stood.
 
 #include <QToolBar>
 
@@ -24,7 +25,12 @@ public:
 
     QSize sizeHint() const override;
 
+protected:
+    bool event(QEvent* e) override;
+
 private:
+    // Where the bands of the window stood when a drag began.
+    QByteArray placesBeforeDrag_;
     int id_;
     int preferred_ = 0;
     QLabel* caption_ = nullptr;

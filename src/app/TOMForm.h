@@ -215,6 +215,7 @@ private:
     void ApplyBandOrder(Qt::ToolBarArea area, const std::vector<BandSlot>& order);
     std::vector<BandSlot> ReadBandOrder(Qt::ToolBarArea area) const;
     void ShowBands();
+    void KeepBandPlaces();
     void SetSplitButtons(bool topBottom, bool leftRight);
     void ViewEntered(TRichEditEx* view);
     void ShowEditPopup(TRichEditEx* view, const QPoint& pos);

@@ -339,6 +339,7 @@ std::vector<TOMForm::BandSlot> TOMForm::ReadBandOrder(Qt::ToolBarArea area) cons
     // their places in the model.
     const bool top = area == Qt::TopToolBarArea;
     std::vector<BandSlot> model = top ? topSlots_ : rightSlots_;
+    if (!isVisible()) return model;  // no geometry to read yet
     std::vector<size_t> visibleSlots;
     std::vector<TBand*> visible;
     for (size_t i = 0; i < model.size(); ++i) {
@@ -360,7 +361,20 @@ std::vector<TOMForm::BandSlot> TOMForm::ReadBandOrder(Qt::ToolBarArea area) cons
         if (k > 0) {
             // A band on the same line as the one before does not start a row.
             const QRect ra = visible[k - 1]->geometry(), rb = visible[k]->geometry();
-            s.brk = top ? rb.top() >= ra.bottom() : rb.right() <= ra.left();
+            const bool newRow = top ? rb.top() >= ra.bottom() : rb.right() <= ra.left();
+            const size_t from = visibleSlots[k - 1] + 1, to = visibleSlots[k];
+            bool hiddenBreak = false;
+            for (size_t j = from; j < to; ++j) hiddenBreak = hiddenBreak || model[j].brk;
+            if (!newRow) {
+                // The hidden bands between them stand in that row too.
+                for (size_t j = from; j < to; ++j) model[j].brk = false;
+                s.brk = false;
+            } else if (!hiddenBreak) {
+                s.brk = true;
+            }
+            // Otherwise a hidden band in between starts the row the band stands in: the band
+            // keeps its own break, so that it shares the row with that band again once the
+            // band is shown.
         }
         s.length = visible[k]->Length();
     }
@@ -419,14 +433,21 @@ void TOMForm::ApplyCaptions() {
     Action("BarStringsPop")->setChecked(barCaptions);
 }
 
+void TOMForm::KeepBandPlaces() {
+    // The model learns where the user has dragged the bands before some of them are hidden:
+    // hidden bands cannot be read from the window.
+    topSlots_ = TopBandOrder();
+    rightSlots_ = RightBandOrder();
+}
+
 void TOMForm::BarToggle(int bar) {
+    KeepBandPlaces();
     barFlags[size_t(bar)] = !barFlags[size_t(bar)];
     ArrangeBars();
 }
 
 void TOMForm::BarALLMClick() {
-    topSlots_ = TopBandOrder();
-    rightSlots_ = RightBandOrder();
+    KeepBandPlaces();
     barFlags.fill(true);
     ArrangeBars();
     for (BandSlot& s : topSlots_) s.brk = true;
@@ -436,16 +457,19 @@ void TOMForm::BarALLMClick() {
 }
 
 void TOMForm::BarNoneMClick() {
+    KeepBandPlaces();
     barFlags.fill(false);
     ArrangeBars();
 }
 
 void TOMForm::BarNormalMClick() {
+    KeepBandPlaces();
     barsVertical = false;
     ArrangeBars();
 }
 
 void TOMForm::BarTateMClick() {
+    KeepBandPlaces();
     barsVertical = true;
     ArrangeBars();
 }

@@ -8,6 +8,7 @@
 #include "controls/MessageService.h"
 #include "controls/TColorLookupComboBox.h"
 #include "core/ColorListFile.h"
+#include "core/FailureReason.h"
 
 namespace {
 
@@ -64,13 +65,14 @@ ColorListLoader::Result ColorListLoader::Load(TColorLookupComboBox* box, int col
             ok = file.error() == QFileDevice::NoError;
         }
         if (!ok) {
-            MessageService::Inform(
-                parent, "エラー表示",
-                QString("カラーリストファイル %1 を読み込めません。\n%2")
-                    .arg(QDir::toNativeSeparators(path), file.size() > kMaxListBytes
-                                                             ? QString("ファイルが大きすぎます。")
-                                                             : file.errorString()),
-                QMessageBox::Critical);
+            MessageService::Inform(parent, "エラー表示",
+                                   QString("カラーリストファイル %1 を読み込めません。\n%2")
+                                       .arg(QDir::toNativeSeparators(path),
+                                            file.size() > kMaxListBytes
+                                                ? QString("ファイルが大きすぎます。")
+                                                : QString::fromStdString(FailureReason::Describe(
+                                                      file.errorString().toStdString()))),
+                                   QMessageBox::Critical);
             return Result::ReadFailed;
         }
         box->setExtendedColorLines(

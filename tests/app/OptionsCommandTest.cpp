@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "app/Launchers.h"
@@ -110,6 +111,56 @@ TEST_F(LaunchersTest, AnExistingLauncherIsLeftAsItIs) {
     EXPECT_EQ(g.readAll(), QByteArray("mine"));
 }
 
+// The working folder of a launcher must exist, or the desktop does not start the program:
+// without a desktop folder the launchers work in the home folder.
+struct WorkingFolderCase {
+    const char* what;
+    bool desktopExists;
+    bool desktopWanted;
+    const char* expected;  // below the home folder
+};
+
+const WorkingFolderCase kWorkingFolders[] = {
+    {"desktop folder there", true, false, "/Desktop"},
+    {"no desktop folder", false, false, ""},
+    // The desktop launcher makes the folder first; the send-to launcher, made before it,
+    // works in the home folder.
+    {"desktop launcher wanted", false, true, ""},
+};
+
+class LauncherWorkingFolderTest : public ::testing::TestWithParam<WorkingFolderCase> {
+protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        oldHome_ = qgetenv("HOME");
+        qputenv("HOME", home_.path().toLocal8Bit());
+    }
+    void TearDown() override { qputenv("HOME", oldHome_); }
+    QTemporaryDir home_;
+    QByteArray oldHome_;
+};
+
+TEST_P(LauncherWorkingFolderTest, IsAFolderThatExists) {
+    const WorkingFolderCase& c = GetParam();
+    ASSERT_EQ(LauncherLocation::DesktopFolder(), home_.filePath(QStringLiteral("Desktop")));
+    if (c.desktopExists) {
+        ASSERT_TRUE(QDir(home_.path()).mkdir(QStringLiteral("Desktop")));
+    }
+    QString error;
+    ASSERT_TRUE(Launchers::Apply(true, c.desktopWanted, QStringLiteral("/opt/orimaki"), &error))
+        << error.toStdString();
+    QFile f(LauncherLocation::SendToLauncher());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << c.what;
+    const QString text = QString::fromUtf8(f.readAll());
+    const QString folder = home_.path() + QString::fromUtf8(c.expected);
+    EXPECT_TRUE(text.contains(QStringLiteral("\nPath=") + folder + QLatin1Char('\n')))
+        << c.what << "\n"
+        << text.toStdString();
+    EXPECT_TRUE(QFileInfo(folder).isDir()) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, LauncherWorkingFolderTest, ::testing::ValuesIn(kWorkingFolders));
+
 TEST(LaunchersExec, QuotesWhatTheDesktopEntryFormatReserves) {
     // Hand-worked from the desktop entry rules: \ → \\ (quoting) → \\\\ (string escape).
     EXPECT_EQ(Launchers::QuoteExec(QStringLiteral("/a b/c")), QStringLiteral("\"/a b/c\""));
@@ -117,6 +168,12 @@ TEST(LaunchersExec, QuotesWhatTheDesktopEntryFormatReserves) {
               QStringLiteral("\"/a\\\\\"\\\\$\\\\`/c\""));
     EXPECT_EQ(Launchers::QuoteExec(QStringLiteral("/a\\b")), QStringLiteral("\"/a\\\\\\\\b\""));
     EXPECT_EQ(Launchers::QuoteExec(QStringLiteral("/100%")), QStringLiteral("\"/100%%\""));
+}
+
+TEST(LaunchersExec, StringValuesEscapeLineBreaks) {
+    // A folder name with a line break would otherwise start a key of its own.
+    EXPECT_EQ(Launchers::EscapeValue(QStringLiteral("/a\nExec=x\\y\tz")),
+              QStringLiteral("/a\\nExec=x\\\\y\\tz"));
 }
 
 }  // namespace
