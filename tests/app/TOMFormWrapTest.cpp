@@ -3,6 +3,7 @@
 // and right-aligned paragraphs are still placed across the visible view.
 
 #include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -185,6 +186,8 @@ TEST_F(MainWindowTest, AParagraphCentredAfterOpeningIsCentredWithoutWrapping) {
     f->RichEditEx1()->SetSelStart(f->RichEditEx1()->TextLength());
     f->RichEditEx1()->SetSelText(Paragraph(100));
     EXPECT_EQ(f->RichEditEx1()->LineCount(), 2);
+    QApplication::processEvents();
+    EXPECT_GT(f->RichEditEx1()->HorizontalEdit()->horizontalScrollBar()->maximum(), 0);
 }
 
 }  // namespace
