@@ -178,11 +178,13 @@ void TOMForm::ResizeLayout() {
 }
 
 void TOMForm::SyncWrapWidths() {
-    // Both views lay out one document: split and wrapping, they wrap at the narrower text
-    // width, so that neither fights the other over the layout. The widths come from the split
-    // geometry itself, not from views that may not have taken their new size yet.
+    // Both views lay out one document at one width. Unsplit, it is the shown view's own width
+    // (the hidden view never sets it). Split, both use the narrower text width of the two:
+    // wrapped lines then read in either view without sideways scrolling, and centred or
+    // right-aligned lines sit alike in both, whichever view is active. The widths come from
+    // the split geometry itself, not from views that may not have taken their new size yet.
     int width = 0;
-    if ((splitTopBottom || splitLeftRight) && !wrapOff && view2_->isVisibleTo(this)) {
+    if ((splitTopBottom || splitLeftRight) && view2_->isVisibleTo(this)) {
         THorizontalEdit* e = view1_->HorizontalEdit();
         const int chrome = e->width() - e->TextAreaWidth();
         const int panel = editPanel_->width();

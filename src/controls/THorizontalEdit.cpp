@@ -132,11 +132,13 @@ void THorizontalEdit::SetParked(bool parked) {
     parked_ = parked;
     if (parked) {
         if (counted_) CountUser(counted_, -1);
+        SetQuiet(true);
         return;
     }
     counted_ = document();
     const bool first = counted_->property(kUsersProperty).toInt() == 0;
     CountUser(counted_, +1);
+    if (LaysOut()) SetQuiet(false);
     ApplyWrap();
     // Size the document's layout again (setting the wrap width lays the document out anew in
     // every wrap mode): the shown edit does, and the first one back while none is shown. A
@@ -254,13 +256,44 @@ QPair<int, int> THorizontalEdit::LineRangeAt(int viewportY) const {
 
 void THorizontalEdit::SetWordWrap(bool wrap) {
     wordWrap_ = wrap;
-    if (!parked_) ApplyWrap();  // a parked edit applies it when it is used again
+    ApplyWrap();  // a parked or hidden edit applies it when it is used again
+}
+
+bool THorizontalEdit::LaysOut() const {
+    // Several edits lay out one document at one width: only an edit that is (or, once its
+    // window is shown, will be) seen may set it. A hidden one would lay the shared document
+    // out at its own stale size.
+    return !parked_ && isVisibleTo(window());
+}
+
+void THorizontalEdit::SetQuiet(bool quiet) {
+    if (quiet == quiet_) return;
+    quiet_ = quiet;
+    ApplyScrollBarPolicy();
+}
+
+void THorizontalEdit::ApplyScrollBarPolicy() {
+    // An edit that does not lay out keeps its scroll bars off: a scroll bar that came or went
+    // would change its viewport's width, and the text control would lay the shared document
+    // out anew at that width.
+    const auto policy =
+        (hideScrollBars_ || quiet_) ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
+    setVerticalScrollBarPolicy(policy);
+    setHorizontalScrollBarPolicy(policy);
 }
 
 void THorizontalEdit::ApplyWrap() {
-    if (!wordWrap_)
-        setLineWrapMode(QTextEdit::NoWrap);
-    else if (wrapWidth_ > 0) {
+    if (!LaysOut()) {
+        wrapPending_ = true;
+        SetQuiet(true);
+        return;
+    }
+    wrapPending_ = false;
+    // Without wrapping the lines are still laid out across the width of the view (the text
+    // option keeps them from breaking), so that centred and right-aligned paragraphs sit
+    // where they belong and follow the view's width.
+    setWordWrapMode(wordWrap_ ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+    if (wrapWidth_ > 0) {
         setLineWrapMode(QTextEdit::FixedPixelWidth);
         setLineWrapColumnOrWidth(wrapWidth_);
     } else {
@@ -270,7 +303,7 @@ void THorizontalEdit::ApplyWrap() {
 
 void THorizontalEdit::SetWrapWidth(int width) {
     wrapWidth_ = std::max(0, width);
-    if (!parked_) ApplyWrap();
+    ApplyWrap();
 }
 
 int THorizontalEdit::TextAreaWidth() const {
@@ -303,9 +336,8 @@ void THorizontalEdit::ApplySelectionPalette() {
 }
 
 void THorizontalEdit::SetHideScrollBars(bool hide) {
-    const auto policy = hide ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
-    setVerticalScrollBarPolicy(policy);
-    setHorizontalScrollBarPolicy(policy);
+    hideScrollBars_ = hide;
+    ApplyScrollBarPolicy();
 }
 
 void THorizontalEdit::SetSelectionBar(bool on) {
@@ -342,13 +374,31 @@ bool THorizontalEdit::event(QEvent* e) {
 
 void THorizontalEdit::showEvent(QShowEvent* e) {
     SetParked(false);  // shown: the document is presented horizontally again
+    SetQuiet(false);
+    if (wrapPending_) {
+        // Wrap settings or the size changed while hidden: lay the document out at this edit's
+        // width now (setting the wrap width lays it out anew in every wrap mode).
+        ApplyWrap();
+        setLineWrapColumnOrWidth(lineWrapColumnOrWidth());
+    }
     QTextEdit::showEvent(e);
 }
 
 void THorizontalEdit::resizeEvent(QResizeEvent* e) {
-    if (!parked_) QTextEdit::resizeEvent(e);  // a parked edit does not lay out the document
+    // A parked or hidden edit does not lay out the document (see LaysOut).
+    if (LaysOut()) {
+        QTextEdit::resizeEvent(e);
+    } else if (!parked_) {
+        wrapPending_ = true;
+        SetQuiet(true);
+    }
     const QRect vr = viewport()->geometry();
     bar_->setGeometry(vr.left() - SelectionBarWidth(), vr.top(), SelectionBarWidth(), vr.height());
+}
+
+void THorizontalEdit::hideEvent(QHideEvent* e) {
+    QTextEdit::hideEvent(e);
+    if (!LaysOut()) SetQuiet(true);  // hidden inside a window that stays
 }
 
 void THorizontalEdit::focusInEvent(QFocusEvent* e) {

@@ -26,8 +26,11 @@ public:
     // commands (menu shortcuts) instead of being handled here.
     void SetRouteStandardKeys(bool route) { routeStandardKeys_ = route; }
     int SelectionBarWidth() const;
-    // Wrapping at a fixed width (pixels) instead of the view's edge; 0: the edge. Views that
-    // show one document share its layout, so side by side they must wrap at one width.
+    // Laying the lines out at a fixed width (pixels) instead of the view's width; 0: the
+    // view's width. The lines wrap there, or, without wrapping, centred and right-aligned
+    // paragraphs are placed across it. Views that show one document share its layout, so side
+    // by side they must use one width. An edit that is hidden or parked never sets the
+    // document's width: its settings are applied when it is shown.
     void SetWrapWidth(int width);
     int TextAreaWidth() const;
 
@@ -64,6 +67,7 @@ public:
 protected:
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
@@ -71,6 +75,9 @@ protected:
 private:
     class SelectionBar;
     void EnsureLayout() const;
+    bool LaysOut() const;
+    void SetQuiet(bool quiet);
+    void ApplyScrollBarPolicy();
     void ApplySelectionPalette();
     void ApplyWrap();
     static void CountUser(QTextDocument* doc, int delta);
@@ -83,6 +90,9 @@ private:
     bool routeStandardKeys_ = false;
     bool wordWrap_ = false;
     int wrapWidth_ = 0;
+    bool hideScrollBars_ = false;
+    bool quiet_ = false;        // not laying out: scroll bars kept off (see ApplyScrollBarPolicy)
+    bool wrapPending_ = false;  // wrap settings or a resize made while hidden or parked
     bool parked_ = false;
     QPointer<QTextDocument> counted_;  // the document this edit counts as a user of
 };

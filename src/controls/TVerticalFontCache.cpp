@@ -1,5 +1,6 @@
 #include "controls/TVerticalFontCache.h"
 
+#include <fontconfig/fontconfig.h>
 #include <hb.h>
 
 #include <QFontDatabase>
@@ -29,6 +30,38 @@ QString FirstInstalled(std::initializer_list<const char*> names) {
         if (Installed(QString::fromUtf8(n))) return QString::fromUtf8(n);
     }
     return QString();
+}
+
+// The family fontconfig offers to draw c in place of `family`: the first of its sorted
+// candidates whose character set has c (a colour font of the "emoji" family for emoji). Empty
+// when no installed font has it.
+QString FontconfigFamilyFor(const QString& family, char32_t c, bool emoji) {
+    if (!FcInit()) return QString();
+    FcPattern* pattern = FcPatternCreate();
+    const QByteArray name = emoji ? QByteArray("emoji") : family.toUtf8();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.constData()));
+    if (emoji) FcPatternAddBool(pattern, FC_COLOR, FcTrue);
+    FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
+    FcCharSet* wanted = FcCharSetCreate();
+    FcCharSetAddChar(wanted, static_cast<FcChar32>(c));
+    FcPatternAddCharSet(pattern, FC_CHARSET, wanted);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcFontSet* fonts = FcFontSort(nullptr, pattern, FcFalse, nullptr, &result);
+    QString found;
+    for (int i = 0; fonts && i < fonts->nfont && found.isEmpty(); ++i) {
+        FcCharSet* has = nullptr;
+        FcChar8* fam = nullptr;
+        if (FcPatternGetCharSet(fonts->fonts[i], FC_CHARSET, 0, &has) == FcResultMatch &&
+            FcCharSetHasChar(has, static_cast<FcChar32>(c)) &&
+            FcPatternGetString(fonts->fonts[i], FC_FAMILY, 0, &fam) == FcResultMatch)
+            found = QString::fromUtf8(reinterpret_cast<const char*>(fam));
+    }
+    if (fonts) FcFontSetDestroy(fonts);
+    FcCharSetDestroy(wanted);
+    FcPatternDestroy(pattern);
+    return found;
 }
 
 hb_blob_t* DestroyableBlob(QByteArray* data) {
@@ -172,24 +205,32 @@ bool TVerticalFontCache::HasCharacter(int fontIndex, char32_t c) const {
     return hb_font_get_nominal_glyph(At(fontIndex).hb, c, &glyph) && glyph != 0;
 }
 
-int TVerticalFontCache::FontWithCharacter(int fontIndex, char32_t c) {
-    if (HasCharacter(fontIndex, c)) return fontIndex;
-    const quint64 key = (static_cast<quint64>(fontIndex) << 32) | c;
+int TVerticalFontCache::FontWithCharacter(int fontIndex, char32_t c, bool emoji) {
+    if (!emoji && HasCharacter(fontIndex, c)) return fontIndex;
+    const quint64 key = (static_cast<quint64>(fontIndex) << 33) |
+                        (static_cast<quint64>(emoji) << 32) | static_cast<quint64>(c);
     auto it = m_fallback.constFind(key);
     if (it != m_fallback.constEnd()) return *it;
-    int result = fontIndex;
     const Font& f = At(fontIndex);
     const qreal px = f.pixelSize;
     const bool bold = f.bold, italic = f.italic;
-    for (const char* name : kJapaneseFallbacks) {
-        const QString family = QString::fromUtf8(name);
-        if (!Installed(family)) continue;
+    const QString baseFamily = f.family;
+    auto tryFamily = [&](const QString& family) {
+        if (family.isEmpty() || !Installed(family)) return -1;
         const int candidate = FontForResolved(family, px, bold, italic);
-        if (HasCharacter(candidate, c)) {
-            result = candidate;
-            break;
-        }
+        return HasCharacter(candidate, c) ? candidate : -1;
+    };
+    int result = -1;
+    // Emoji in the colour emoji font when one is installed; then the font itself, the
+    // Japanese fonts, and whatever installed font fontconfig offers for the character.
+    if (emoji) result = tryFamily(FontconfigFamilyFor(baseFamily, c, true));
+    if (result < 0 && HasCharacter(fontIndex, c)) result = fontIndex;
+    for (const char* name : kJapaneseFallbacks) {
+        if (result >= 0) break;
+        result = tryFamily(QString::fromUtf8(name));
     }
+    if (result < 0) result = tryFamily(FontconfigFamilyFor(baseFamily, c, false));
+    if (result < 0) result = fontIndex;  // nothing has it: the font's own missing glyph
     m_fallback.insert(key, result);
     return result;
 }

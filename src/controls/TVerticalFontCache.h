@@ -36,9 +36,11 @@ public:
 
     // Index of the font that draws a character format (its unset attributes taken from base).
     int FontFor(const QTextCharFormat& format, const QFont& base);
-    // Index of a font that has a glyph for c: fontIndex itself when it has one, else the first
-    // installed Japanese font of the same size and style that has it (fontIndex when none has).
-    int FontWithCharacter(int fontIndex, char32_t c);
+    // Index of a font of the same size and style that has a glyph for c: fontIndex itself when
+    // it has one, else the first installed Japanese font that has it, else the installed font
+    // that fontconfig offers for c (fontIndex when none has it). For an emoji (emoji true) a
+    // colour emoji font comes first.
+    int FontWithCharacter(int fontIndex, char32_t c, bool emoji = false);
     bool HasCharacter(int fontIndex, char32_t c) const;
 
     const Font& At(int index) const { return *m_fonts[static_cast<size_t>(index)]; }
@@ -55,6 +57,6 @@ private:
     std::vector<std::unique_ptr<Font>> m_fonts;
     QHash<QString, int> m_fontIndex;     // family|size|bold|italic -> index
     QHash<QString, FaceEntry*> m_faces;  // family|style -> face
-    QHash<quint64, int> m_fallback;      // (font index << 32 | char) -> index
+    QHash<quint64, int> m_fallback;      // (font index << 33 | emoji << 32 | char) -> index
     QHash<QString, int> m_formatIndex;   // key of the format's font -> index
 };

@@ -1,6 +1,7 @@
 #include "controls/TVerticalShaper.h"
 
 #include <hb.h>
+#include <unicode/uchar.h>
 
 #include <QTextDocument>
 
@@ -253,7 +254,12 @@ void TVerticalShaper::ShapeSpan(TShapedParagraph& out, const Span& span, int bas
             segStart = i;
             continue;
         }
-        const bool rotated = VerticalTextRules::OrientationOf(c) == Orientation::Rotated;
+        // An emoji: by default or asked for by the emoji presentation selector after it. It is
+        // drawn upright, in a colour emoji font where there is one.
+        int nextLen = 1;
+        const bool emoji = u_hasBinaryProperty(static_cast<UChar32>(c), UCHAR_EMOJI_PRESENTATION) ||
+                           (i + len < to && CodePointAt(text, i + len, &nextLen) == 0xFE0F);
+        const bool rotated = !emoji && VerticalTextRules::OrientationOf(c) == Orientation::Rotated;
         int font = baseFont;
         // Combining marks and joiners stay with the character before them.
         const bool joins = (c >= 0x0300 && c <= 0x036F) || (c >= 0x3099 && c <= 0x309A) ||
@@ -263,7 +269,7 @@ void TVerticalShaper::ShapeSpan(TShapedParagraph& out, const Span& span, int bas
             i += len;
             continue;
         }
-        font = m_fonts.FontWithCharacter(baseFont, c);
+        font = m_fonts.FontWithCharacter(baseFont, c, emoji);
         if (segFont >= 0 && (font != segFont || rotated != segRotated)) flush(i);
         if (segFont < 0) {
             segFont = font;

@@ -152,13 +152,19 @@ bool TVerticalView::HandleMoveKey(QKeyEvent* e) {
 
 void TVerticalView::InsertTyped(const QString& text) {
     if (m_overwrite && !m_cursor.hasSelection()) {
-        // Overwrite replaces as many characters as are typed, never the paragraph end.
+        // Overwrite replaces as many characters as are typed, never the paragraph end. The
+        // typed text takes the format before the caret, as when inserting, not the format of
+        // the characters it replaces.
+        QTextCharFormat format = m_cursor.charFormat();
+        format.clearProperty(QTextFormat::ObjectType);
         for (int i = 0; i < text.size() && !m_cursor.atBlockEnd(); ++i) {
             if (text.at(i).isLowSurrogate()) continue;
             m_cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
         }
+        m_cursor.insertText(text, format);
+    } else {
+        m_cursor.insertText(text);
     }
-    m_cursor.insertText(text);
     m_atColumnEnd = false;
 }
 
