@@ -10,11 +10,10 @@ namespace {
 const char16_t kAiueo[] =
     u"アイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラリルレロワヲン";
 const char16_t kIroha[] =
-    u"イロハニホヘトチリヌルヲワカヨタレソツネナラムウヰノオクヤマケフコエテアサキユメミシヱヒモセス";
-const char16_t kHalfAiueo[] =
-    u"ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊﾋﾌﾍﾎﾏﾐﾑﾒﾓﾔﾕﾖﾗﾘﾙﾚﾛﾜｦﾝ";
-const char16_t kHalfIroha[] =
-    u"ｲﾛﾊﾆﾎﾍﾄﾁﾘﾇﾙｦﾜｶﾖﾀﾚｿﾂﾈﾅﾗﾑｳｲﾉｵｸﾔﾏｹﾌｺｴﾃｱｻｷﾕﾒﾐｼｴﾋﾓｾｽ";
+    u"イロハニホヘトチリヌルヲワカヨタレソツネナラムウヰノオクヤマケフコエテアサキユメミシヱヒモセ"
+    u"ス";
+const char16_t kHalfAiueo[] = u"ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊﾋﾌﾍﾎﾏﾐﾑﾒﾓﾔﾕﾖﾗﾘﾙﾚﾛﾜｦﾝ";
+const char16_t kHalfIroha[] = u"ｲﾛﾊﾆﾎﾍﾄﾁﾘﾇﾙｦﾜｶﾖﾀﾚｿﾂﾈﾅﾗﾑｳｲﾉｵｸﾔﾏｹﾌｺｴﾃｱｻｷﾕﾒﾐｼｴﾋﾓｾｽ";
 
 // The n-th (from 1) of a cycle of characters; past the end the character doubles (ア … ン,
 // アア …), as Word and LibreOffice count.
@@ -156,7 +155,7 @@ ListNumbering ListNumbering::FromFormat(const QTextListFormat& format) {
     // Qt's own label: prefix, number, suffix ("." unless a suffix is set).
     QString prefix = format.numberPrefix();
     QString suffix = format.hasProperty(QTextFormat::ListNumberSuffix) ? format.numberSuffix()
-                                                                        : QStringLiteral(".");
+                                                                       : QStringLiteral(".");
     prefix.replace(QStringLiteral("%"), QStringLiteral("%%"));
     suffix.replace(QStringLiteral("%"), QStringLiteral("%%"));
     n.levelText = prefix + QStringLiteral("%") + QString::number(level + 1) + suffix;
@@ -184,8 +183,7 @@ QString ListNumbering::Number(int nfc, int n) {
         case Circled:
             return CircledNumber(n);
         case DecimalZero:
-            return n >= 0 && n < 10 ? QStringLiteral("0") + QString::number(n)
-                                    : QString::number(n);
+            return n >= 0 && n < 10 ? QStringLiteral("0") + QString::number(n) : QString::number(n);
         case Bullet:
         case NoLabel:
             return QString();
@@ -194,8 +192,7 @@ QString ListNumbering::Number(int nfc, int n) {
     }
 }
 
-QString ListNumbering::Label(const std::vector<int>& numbers,
-                             const std::vector<int>& kinds) const {
+QString ListNumbering::Label(const std::vector<int>& numbers, const std::vector<int>& kinds) const {
     if (IsBullet()) return levelText;
     QString out;
     for (qsizetype i = 0; i < levelText.size(); ++i) {

@@ -180,8 +180,7 @@ void RtfDocumentBuilder::ApplyParagraph(const RtfParaState& para, const RtfCharS
     if (para.leftIndent != 0) bf.setLeftMargin(para.leftIndent / 20.0);
     if (para.rightIndent != 0) bf.setRightMargin(para.rightIndent / 20.0);
     cursor_.setBlockFormat(bf);
-    if (cursor_.block().length() <= 1)
-        cursor_.setBlockCharFormat(FormatOf(KeyOf(state, false)));
+    if (cursor_.block().length() <= 1) cursor_.setBlockCharFormat(FormatOf(KeyOf(state, false)));
 
     ListNumbering numbering;
     if (!tables_.ListOf(para, numbering)) {

@@ -6,7 +6,6 @@
 #include <QString>
 #include <QTextCharFormat>
 #include <QTextCursor>
-
 #include <map>
 
 #include "rtf/ListNumbering.h"

@@ -24,7 +24,6 @@ const std::unordered_map<std::string_view, RtfKwInfo>& RtfKeywords() {
         add("levelnfc", RtfKw::Levelnfc);
         add("levelnfcn", RtfKw::Levelnfc);
         add("levelstartat", RtfKw::Levelstartat);
-        add("leveltext", RtfKw::Leveltext);
         add("listid", RtfKw::Listid);
         add("listoverride", RtfKw::Listoverride);
         add("pn", RtfKw::Pn);
@@ -60,7 +59,7 @@ const std::unordered_map<std::string_view, RtfKwInfo>& RtfKeywords() {
                                    "atrfend",     "pnseclvl",
                                    "pntxta",      "pntxtb",
                                    "falt",        "panose",
-                                   "levelnumbers",
+                                   "leveltext",   "levelnumbers",
                                    "listname",    "listoverridetable_",
                                    "ftnsep",      "ftnsepc",
                                    "ftncn",       "aftnsep",
@@ -77,6 +76,8 @@ const std::unordered_map<std::string_view, RtfKwInfo>& RtfKeywords() {
                                    "protusertbl", "operator",
                                    "ffname"})
             add(w, RtfKw::Skip);
+        // Read inside \listlevel, where it is the label (elsewhere it is not expected).
+        add("leveltext", RtfKw::Leveltext);
         add("fcharset", RtfKw::Fcharset);
         add("cpg", RtfKw::Cpg);
         add("red", RtfKw::Red);

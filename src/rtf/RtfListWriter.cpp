@@ -93,9 +93,8 @@ RtfListWriter::Item RtfListWriter::Add(const QTextBlock& block) {
     std::vector<int> kinds;
     for (int k = 0; k <= level; ++k) {
         const auto& l = group.levels[std::size_t(k)];
-        numbers.push_back(group.counters[std::size_t(k)] > 0
-                              ? group.counters[std::size_t(k)]
-                              : (l ? l->start : 1));
+        numbers.push_back(group.counters[std::size_t(k)] > 0 ? group.counters[std::size_t(k)]
+                                                             : (l ? l->start : 1));
         kinds.push_back(l ? l->nfc : int(ListNumbering::Decimal));
     }
     item.ls = g + 1;

@@ -408,6 +408,7 @@ private:
                 pnOwner_ = stack_.size() >= 2 ? stack_.size() - 2 : 0;
                 break;
             case RtfKw::Skip:
+            case RtfKw::Leveltext:  // a label outside a list table is not text
                 g.dest = Dest::Skip;
                 break;
             case RtfKw::Field:
@@ -421,7 +422,8 @@ private:
                 if (c.mode == 1) c.hichFont = value;
                 break;
             case RtfKw::Afs:
-                if (c.mode == 2) c.dbchHalfPoints = hasParam && value > 0 ? std::min(value, 3276) : 24;
+                if (c.mode == 2)
+                    c.dbchHalfPoints = hasParam && value > 0 ? std::min(value, 3276) : 24;
                 break;
             case RtfKw::Ab:
                 if (c.mode == 2) c.dbchBold = on ? 1 : 0;

@@ -13,7 +13,7 @@ struct RtfCharState {
     int font = -1;      // \f (the low-ANSI font); -1: the default font \deff
     int dbchFont = -1;  // \af given after \dbch: font of two-byte (East Asian) characters
     int hichFont = -1;  // \af given after \hich
-    int mode = 0;       // 0 \loch (or \ltrch), 1 \hich, 2 \dbch, 3 \rtlch: which font the bytes are in
+    int mode = 0;  // 0 \loch/\ltrch, 1 \hich, 2 \dbch, 3 \rtlch: whose font and formats follow
     int halfPoints = 24;
     // \afs, \ab, \ai given after \dbch: size, bold and italic of the two-byte characters,
     // -1 where not given (the plain \fs, \b, \i hold for them too).

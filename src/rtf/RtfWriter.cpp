@@ -31,7 +31,7 @@ struct RunFormat {
 struct ParaFormat {
     int align = 0;                                         // 0 left, 1 centre, 2 right, 3 justify
     int firstIndent = 0, leftIndent = 0, rightIndent = 0;  // twips
-    const QTextList* list = nullptr;  // the list the paragraph is an item of
+    const QTextList* list = nullptr;                       // the list the paragraph is an item of
     bool operator==(const ParaFormat& o) const {
         return align == o.align && firstIndent == o.firstIndent && leftIndent == o.leftIndent &&
                rightIndent == o.rightIndent && list == o.list;
@@ -249,7 +249,8 @@ private:
         needDelimiter_ = false;
         WriteText(out, item.label);
         out += "\\tab}";
-        if (withList) out += "\\ls" + std::to_string(item.ls) + "\\ilvl" + std::to_string(item.level);
+        if (withList)
+            out += "\\ls" + std::to_string(item.ls) + "\\ilvl" + std::to_string(item.level);
     }
 
     // A font name: code page 932 where it holds the characters, \\uN for the others (맑은 고딕,
