@@ -64,11 +64,14 @@ public:
                 ++i;
             } else if (c == '}') {
                 --depth_;
+                if (hidden_ && depth_ < hiddenDepth_) hidden_ = false;
                 ++i;
             } else if (c == '\\') {
                 if (!Control(i)) break;
             } else if (c < 0x20 && c != '\r' && c != '\n') {
                 ++i;  // other control characters, raw tabs among them, are dropped
+            } else if (hidden_) {
+                ++i;  // hidden text (\v) is not part of the page
             } else {
                 if (c == ';' && inColourTable_) CloseColourEntry();
                 Write(c);
@@ -166,7 +169,11 @@ private:
                 fontTagWanted_ = true;
                 attrPending_ = true;
             }
+        } else if (w == "\\v") {
+            hidden_ = Value(param, 1) != 0;
+            hiddenDepth_ = depth_;
         } else if (w == "\\plain") {
+            hidden_ = false;
             bool anyToClose = false;
             for (Style& st : style_) {
                 if (st == Style::Open) st = Style::ToClose;
@@ -288,8 +295,10 @@ private:
                 cp = 0x10000 + ((highSurrogate_ - 0xD800) << 10) + (v - 0xDC00);
             }
             highSurrogate_ = 0;
-            Write(kNoChar);
-            out_ += "&#" + std::to_string(cp) + ";";
+            if (!hidden_) {
+                Write(kNoChar);
+                out_ += "&#" + std::to_string(cp) + ";";
+            }
         }
         for (long k = 0; k < ucSkip_ && i < n_; ++k) {
             const unsigned char c = byte(i);
@@ -348,6 +357,25 @@ private:
                     c = static_cast<unsigned char>(HexValue(byte(i + 2)) * 16 +
                                                    HexValue(byte(i + 3)));
                     i += 4;
+                } else if (i + 1 < n_ && byte(i + 1) == 'u' &&
+                           (i + 2 < n_ && (IsDigit(byte(i + 2)) || byte(i + 2) == '-'))) {
+                    // \uN: the character as a numeric character reference; its one-byte
+                    // fallback is skipped.
+                    std::size_t j = i + 2;
+                    const bool negative = byte(j) == '-';
+                    if (negative) ++j;
+                    long v = 0;
+                    while (j < n_ && IsDigit(byte(j))) {
+                        if (v < 100000) v = v * 10 + (byte(j) - '0');
+                        ++j;
+                    }
+                    if (negative) v = 65536 - v;
+                    if (j < n_ && byte(j) == ' ') ++j;
+                    if (j < n_ && byte(j) != ';' && byte(j) != '\\') ++j;
+                    i = j;
+                    const std::string ref = "&#" + std::to_string(v) + ";";
+                    if (name.size() + ref.size() < 128) name += ref;
+                    continue;
                 } else {
                     ++i;  // any other backslash is dropped
                     continue;
@@ -383,6 +411,7 @@ private:
     // The character writer: brings paragraph and attribute tags up to date, then the
     // character (kNoChar for none).
     void Write(int c) {
+        if (hidden_ && c != kNoChar) return;
         if (paraPending_) {
             for (Style& st : style_) {
                 const int k = static_cast<int>(&st - style_);
@@ -473,6 +502,8 @@ private:
     int depth_ = 0;
     long ucSkip_ = 1;
     long highSurrogate_ = 0;
+    bool hidden_ = false;  // \v: the text is left out, up to \v0, \plain or its group's end
+    int hiddenDepth_ = 0;
 };
 
 }  // namespace

@@ -1,9 +1,10 @@
 #pragma once
 // The RTF to HTML converter of the horizontal HTML export: one forward pass over the RTF bytes
-// with a handful of state variables. It knows 22 control words (plus \u and \uc, so that
-// characters outside code page 932 arrive as numeric character references) and ignores every
-// other one. Bytes pass through unchanged, so Shift-JIS text stays Shift-JIS. It writes no
-// closing FONT or DIV tags of its own, and entities lack their semicolon ("&lt", "&gt").
+// with a handful of state variables. It knows 23 control words (plus \u and \uc, so that
+// characters outside code page 932 arrive as numeric character references, in font names too)
+// and ignores every other one; hidden text (\v) is left out. Bytes pass through unchanged, so
+// Shift-JIS text stays Shift-JIS. It writes no closing FONT or DIV tags of its own, and
+// entities lack their semicolon ("&lt", "&gt").
 
 #include <cstddef>
 #include <stdexcept>

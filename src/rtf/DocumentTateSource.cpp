@@ -6,6 +6,7 @@
 #include "core/Cp932.h"
 #include "rtf/GuiEnvironment.h"
 #include "rtf/RtfReader.h"
+#include "rtf/TextProperties.h"
 
 namespace {
 
@@ -60,6 +61,8 @@ TateSource DocumentTateSource::FromDocument(const QTextDocument& document, int w
         int inLine = 0;  // characters on the current display line
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment frag = it.fragment();
+            // Hidden text is kept in the document but is not part of what is generated.
+            if (frag.charFormat().boolProperty(TextProperties::HiddenProperty)) continue;
             const TateFormat fmt = FormatOf(frag.charFormat(), base);
             const QString text = frag.text();
             qsizetype i = 0;

@@ -36,36 +36,49 @@ int RtfTables::CodePageOfFont(int number) const {
     return documentCodePage;
 }
 
-int RtfTables::ListKind(const RtfParaState& para) const {
+bool RtfTables::ListOf(const RtfParaState& para, ListNumbering& numbering) const {
     if (para.ls > 0) {
-        auto ov = overrideListId.find(para.ls);
-        if (ov == overrideListId.end()) return 1;
-        for (const List& l : lists) {
-            if (l.id != ov->second) continue;
-            if (para.ilvl < 0 || std::size_t(para.ilvl) >= l.levelNfc.size()) return 1;
-            const int nfc = l.levelNfc[std::size_t(para.ilvl)];
-            return (nfc == 23 || nfc == 255) ? 1 : 2;
+        if (const ListNumbering* n = lists.Find(para.ls, para.ilvl)) {
+            numbering = *n;
+        } else {  // a list the tables do not describe: a bulleted one
+            numbering = ListNumbering{ListNumbering::Bullet, QStringLiteral("•"), 1};
         }
-        return 1;
+        return true;
     }
-    return para.pn;
+    if (para.pn == 1) {
+        numbering = ListNumbering{ListNumbering::Bullet, QStringLiteral("•"), 1};
+        return true;
+    }
+    if (para.pn == 2) {
+        numbering = ListNumbering{ListNumbering::Decimal, QStringLiteral("%1."), 1};
+        return true;
+    }
+    return false;
 }
 
 RtfDocumentBuilder::RtfDocumentBuilder(QTextCursor& cursor, const RtfTables& tables,
                                        bool wholeDocument)
     : cursor_(cursor), tables_(tables), blockOurs_(wholeDocument) {}
 
-RtfDocumentBuilder::RunKey RtfDocumentBuilder::KeyOf(const RtfCharState& s, int font) const {
+RtfDocumentBuilder::RunKey RtfDocumentBuilder::KeyOf(const RtfCharState& s, bool eastAsian) const {
     RunKey k;
-    k.font = font < 0 ? tables_.defaultFont : font;
+    int font = s.font;
     k.halfPoints = s.halfPoints;
-    k.colour = s.colour;
     k.bold = s.bold;
     k.italic = s.italic;
+    if (eastAsian) {
+        if (s.dbchFont >= 0) font = s.dbchFont;
+        if (s.dbchHalfPoints > 0) k.halfPoints = s.dbchHalfPoints;
+        if (s.dbchBold >= 0) k.bold = s.dbchBold != 0;
+        if (s.dbchItalic >= 0) k.italic = s.dbchItalic != 0;
+    }
+    k.font = font < 0 ? tables_.defaultFont : font;
+    k.colour = s.colour;
     k.underline = s.underline;
     k.strike = s.strike;
     k.vertAlign = s.vertAlign;
     k.upDown = s.upDown;
+    k.hidden = s.hidden;
     return k;
 }
 
@@ -94,6 +107,7 @@ QTextCharFormat RtfDocumentBuilder::FormatOf(const RunKey& k) const {
         f.setProperty(TextProperties::VerticalOffsetProperty, k.upDown * 10);
         if (k.halfPoints > 0) f.setBaselineOffset(100.0 * k.upDown / k.halfPoints);
     }
+    if (k.hidden) f.setProperty(TextProperties::HiddenProperty, true);
     return f;
 }
 
@@ -105,9 +119,7 @@ void RtfDocumentBuilder::EnsureBlock() {
 }
 
 void RtfDocumentBuilder::Append(char16_t ch, const RtfCharState& s) {
-    int font = s.font;
-    if (s.dbchFont >= 0 && s.dbchFont != s.font && IsEastAsian(ch)) font = s.dbchFont;
-    const RunKey key = KeyOf(s, font);
+    const RunKey key = KeyOf(s, IsEastAsian(ch));
     if (!haveRun_ || key != runKey_) {
         FlushRun();
         runKey_ = key;
@@ -118,14 +130,19 @@ void RtfDocumentBuilder::Append(char16_t ch, const RtfCharState& s) {
 
 void RtfDocumentBuilder::AppendChar(char16_t ch, const RtfCharState& state) {
     EnsureBlock();
+    textInParagraph_ = true;
     Append(ch, state);
 }
 
 void RtfDocumentBuilder::AppendText(const QString& text, const RtfCharState& state) {
     if (text.isEmpty()) return;
     EnsureBlock();
-    if (state.dbchFont < 0 || state.dbchFont == state.font) {
-        const RunKey key = KeyOf(state, state.font);
+    textInParagraph_ = true;
+    const bool sameForEastAsian = (state.dbchFont < 0 || state.dbchFont == state.font) &&
+                                  state.dbchHalfPoints < 0 && state.dbchBold < 0 &&
+                                  state.dbchItalic < 0;
+    if (sameForEastAsian) {
+        const RunKey key = KeyOf(state, false);
         if (!haveRun_ || key != runKey_) {
             FlushRun();
             runKey_ = key;
@@ -163,26 +180,43 @@ void RtfDocumentBuilder::ApplyParagraph(const RtfParaState& para, const RtfCharS
     if (para.leftIndent != 0) bf.setLeftMargin(para.leftIndent / 20.0);
     if (para.rightIndent != 0) bf.setRightMargin(para.rightIndent / 20.0);
     cursor_.setBlockFormat(bf);
-    if (cursor_.block().length() <= 1)
-        cursor_.setBlockCharFormat(FormatOf(KeyOf(state, state.font)));
+    if (cursor_.block().length() <= 1) cursor_.setBlockCharFormat(FormatOf(KeyOf(state, false)));
 
-    const int kind = tables_.ListKind(para);
-    if (kind == 0) {
+    ListNumbering numbering;
+    if (!tables_.ListOf(para, numbering)) {
         list_ = nullptr;
         return;
     }
-    const int key = para.ls > 0 ? para.ls : -1;
-    if (list_ && listKind_ == kind && listLevel_ == para.ilvl && listKey_ == key) {
+    if (para.ls > 0) {
+        // One list per \ls and level: its items count on over deeper items and paragraphs
+        // outside the list; a deeper level starts again after each item above it.
+        const auto key = std::make_pair(para.ls, para.ilvl);
+        for (auto it = wordLists_.lower_bound(std::make_pair(para.ls, para.ilvl + 1));
+             it != wordLists_.end() && it->first.first == para.ls;)
+            it = wordLists_.erase(it);
+        auto found = wordLists_.find(key);
+        if (found != wordLists_.end()) {
+            found->second->add(cursor_.block());
+            list_ = nullptr;
+            return;
+        }
+        QTextListFormat lf;
+        numbering.ApplyTo(lf, para.ilvl);
+        lf.setProperty(TextProperties::ListGroupProperty, para.ls);
+        wordLists_[key] = cursor_.createList(lf);
+        list_ = nullptr;
+        return;
+    }
+    // WordPad's lists: one list over consecutive paragraphs of the same kind and level.
+    if (list_ && listNumbering_ == numbering && listLevel_ == para.ilvl) {
         list_->add(cursor_.block());
         return;
     }
     QTextListFormat lf;
-    lf.setStyle(kind == 1 ? QTextListFormat::ListDisc : QTextListFormat::ListDecimal);
-    lf.setIndent(para.ilvl + 1);
+    numbering.ApplyTo(lf, para.ilvl);
     list_ = cursor_.createList(lf);
-    listKind_ = kind;
+    listNumbering_ = numbering;
     listLevel_ = para.ilvl;
-    listKey_ = key;
 }
 
 void RtfDocumentBuilder::EndParagraph(const RtfParaState& para, const RtfCharState& state) {
@@ -190,6 +224,7 @@ void RtfDocumentBuilder::EndParagraph(const RtfParaState& para, const RtfCharSta
     FlushRun();
     ApplyParagraph(para, state);
     pendingBreak_ = true;
+    textInParagraph_ = false;
 }
 
 void RtfDocumentBuilder::Finish(const RtfParaState& para, const RtfCharState& state) {

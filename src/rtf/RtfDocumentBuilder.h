@@ -6,7 +6,9 @@
 #include <QString>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <map>
 
+#include "rtf/ListNumbering.h"
 #include "rtf/RtfReaderState.h"
 
 class QTextList;
@@ -21,6 +23,8 @@ public:
     void EndParagraph(const RtfParaState& para, const RtfCharState& state);
     // End of the RTF: a final paragraph mark adds no empty paragraph.
     void Finish(const RtfParaState& para, const RtfCharState& state);
+    // True when no character has come since the last paragraph end (or the start).
+    bool AtParagraphStart() const { return !textInParagraph_; }
 
 private:
     struct RunKey {
@@ -30,15 +34,19 @@ private:
         bool bold = false, italic = false, underline = false, strike = false;
         int vertAlign = 0;
         int upDown = 0;
+        bool hidden = false;
         bool operator==(const RunKey& o) const {
             return font == o.font && halfPoints == o.halfPoints && colour == o.colour &&
                    bold == o.bold && italic == o.italic && underline == o.underline &&
-                   strike == o.strike && vertAlign == o.vertAlign && upDown == o.upDown;
+                   strike == o.strike && vertAlign == o.vertAlign && upDown == o.upDown &&
+                   hidden == o.hidden;
         }
         bool operator!=(const RunKey& o) const { return !(*this == o); }
     };
 
-    RunKey KeyOf(const RtfCharState& s, int font) const;
+    // The run format of state; eastAsian: of a two-byte character, which takes the values
+    // given after \dbch (\af, \afs, \ab, \ai) where there are any.
+    RunKey KeyOf(const RtfCharState& s, bool eastAsian) const;
     QTextCharFormat FormatOf(const RunKey& key) const;
     void Append(char16_t ch, const RtfCharState& state);
     void FlushRun();
@@ -48,12 +56,13 @@ private:
     QTextCursor& cursor_;
     const RtfTables& tables_;
     bool pendingBreak_ = false;
+    bool textInParagraph_ = false;
     bool blockOurs_ = false;
     QString runText_;
     RunKey runKey_;
     bool haveRun_ = false;
-    QTextList* list_ = nullptr;
-    int listKind_ = 0;
+    QTextList* list_ = nullptr;  // the WordPad list being filled
+    ListNumbering listNumbering_;
     int listLevel_ = 0;
-    int listKey_ = 0;
+    std::map<std::pair<int, int>, QTextList*> wordLists_;  // by \ls and level
 };

@@ -23,6 +23,7 @@ const std::unordered_map<std::string_view, RtfKwInfo>& RtfKeywords() {
         add("listlevel", RtfKw::Listlevel);
         add("levelnfc", RtfKw::Levelnfc);
         add("levelnfcn", RtfKw::Levelnfc);
+        add("levelstartat", RtfKw::Levelstartat);
         add("listid", RtfKw::Listid);
         add("listoverride", RtfKw::Listoverride);
         add("pn", RtfKw::Pn);
@@ -75,6 +76,8 @@ const std::unordered_map<std::string_view, RtfKwInfo>& RtfKeywords() {
                                    "protusertbl", "operator",
                                    "ffname"})
             add(w, RtfKw::Skip);
+        // Read inside \listlevel, where it is the label (elsewhere it is not expected).
+        add("leveltext", RtfKw::Leveltext);
         add("fcharset", RtfKw::Fcharset);
         add("cpg", RtfKw::Cpg);
         add("red", RtfKw::Red);
@@ -103,9 +106,14 @@ const std::unordered_map<std::string_view, RtfKwInfo>& RtfKeywords() {
         add("sub", RtfKw::Sub);
         add("nosupersub", RtfKw::NoSuperSub);
         add("v", RtfKw::V);
+        add("afs", RtfKw::Afs);
+        add("ab", RtfKw::Ab);
+        add("ai", RtfKw::Ai);
+        add("rtlch", RtfKw::Rtlch);
+        add("ltrch", RtfKw::Ltrch);
         add("par", RtfKw::Par);
-        add("sect", RtfKw::Par);
-        add("page", RtfKw::Par);
+        add("sect", RtfKw::Page);
+        add("page", RtfKw::Page);
         add("line", RtfKw::Line);
         add("pard", RtfKw::Pard);
         add("ql", RtfKw::Ql);

@@ -25,6 +25,8 @@ enum class RtfKw {
     List,
     Listlevel,
     Levelnfc,
+    Levelstartat,
+    Leveltext,
     Listid,
     Listoverride,
     Pn,
@@ -59,8 +61,14 @@ enum class RtfKw {
     Sub,
     NoSuperSub,
     V,
+    Afs,
+    Ab,
+    Ai,
+    Rtlch,
+    Ltrch,
     // paragraphs
     Par,
+    Page,  // \page, \sect: end a paragraph that holds text
     Line,
     Pard,
     Ql,

@@ -13,7 +13,7 @@
 namespace {
 
 // What a group's text is for.
-enum class Dest { Normal, Skip, FontTable, ColourTable, ListTable, ListOverride, Pn };
+enum class Dest { Normal, Skip, FontTable, ColourTable, ListTable, ListOverride, Pn, LevelText };
 
 struct Group {
     Dest dest = Dest::Normal;
@@ -78,6 +78,7 @@ private:
         ucSkip_ = 0;
         star_ = false;
         if (top().dest == Dest::FontTable) FinishFont();
+        if (top().dest == Dest::LevelText) FinishLevelText();
         if (stack_.size() == 2) {
             // The brace that closes {\rtf1 ends the document; whatever follows is not read.
             builder_.Finish(top().para, top().chr);
@@ -120,7 +121,6 @@ private:
         Group& g = top();
         switch (g.dest) {
             case Dest::Normal: {
-                if (g.chr.hidden) return;
                 if (b < 0x20) {  // never a trail byte: a control character, only a tab is text
                     if (b == '\t') Unicode(u'\t');
                     return;
@@ -136,6 +136,14 @@ private:
                     FinishFont();
                 } else if (inFont_) {
                     fontBytes_.push_back(static_cast<char>(b));
+                }
+                break;
+            case Dest::LevelText:
+                if (b < 0x20) {  // the length and the level numbers
+                    FlushLevelBytes();
+                    levelText_ += QChar(b);
+                } else {
+                    levelBytes_.push_back(static_cast<char>(b));
                 }
                 break;
             case Dest::ColourTable:
@@ -160,14 +168,19 @@ private:
     }
 
     void Unicode(char16_t ch) {
-        if (ch < 0x20 && ch != u'\t') return;  // control characters are not text
         Group& g = top();
+        if (g.dest == Dest::LevelText) {
+            FlushLevelBytes();
+            levelText_ += QChar(ch);
+            return;
+        }
+        if (ch < 0x20 && ch != u'\t') return;  // control characters are not text
         if (g.dest == Dest::FontTable && inFont_) {
             FlushFontBytes();
             fontName_.append(QChar(ch));
             return;
         }
-        if (g.dest != Dest::Normal || g.chr.hidden) return;
+        if (g.dest != Dest::Normal) return;
         FlushBytes();
         builder_.AppendChar(ch, g.chr);
     }
@@ -341,6 +354,8 @@ private:
             case Dest::Pn:
                 PnWord(info.kw);
                 return;
+            case Dest::LevelText:
+                return;
             default:
                 break;
         }
@@ -393,6 +408,7 @@ private:
                 pnOwner_ = stack_.size() >= 2 ? stack_.size() - 2 : 0;
                 break;
             case RtfKw::Skip:
+            case RtfKw::Leveltext:  // a label outside a list table is not text
                 g.dest = Dest::Skip;
                 break;
             case RtfKw::Field:
@@ -405,6 +421,20 @@ private:
                 if (c.mode == 2) c.dbchFont = value;
                 if (c.mode == 1) c.hichFont = value;
                 break;
+            case RtfKw::Afs:
+                if (c.mode == 2)
+                    c.dbchHalfPoints = hasParam && value > 0 ? std::min(value, 3276) : 24;
+                break;
+            case RtfKw::Ab:
+                if (c.mode == 2) c.dbchBold = on ? 1 : 0;
+                break;
+            case RtfKw::Ai:
+                if (c.mode == 2) c.dbchItalic = on ? 1 : 0;
+                break;
+            case RtfKw::Rtlch:
+                c.mode = 3;  // what follows (\af, \afs, \ab …) is for right-to-left text
+                break;
+            case RtfKw::Ltrch:
             case RtfKw::Loch:
                 c.mode = 0;
                 break;
@@ -462,6 +492,11 @@ private:
             case RtfKw::Par:
             case RtfKw::Cell:
                 builder_.EndParagraph(para, c);
+                break;
+            case RtfKw::Page:
+                // A page or section break ends the paragraph it falls in; one that stands at
+                // the start of a paragraph does not make an empty paragraph of its own.
+                if (!builder_.AtParagraphStart()) builder_.EndParagraph(para, c);
                 break;
             case RtfKw::Line:
                 Unicode(0x2028);
@@ -565,19 +600,32 @@ private:
     }
 
     void ListWord(RtfKw k, int value) {
+        RtfListTable& t = tables_.lists;
         switch (k) {
             case RtfKw::List:
-                tables_.lists.emplace_back();
+                t.BeginList();
                 break;
             case RtfKw::Listlevel:
-                if (!tables_.lists.empty()) tables_.lists.back().levelNfc.push_back(0);
+                t.BeginLevel();
                 break;
             case RtfKw::Levelnfc:
-                if (!tables_.lists.empty() && !tables_.lists.back().levelNfc.empty())
-                    tables_.lists.back().levelNfc.back() = value;
+                t.SetLevelKind(value);
                 break;
+            case RtfKw::Levelstartat:
+                t.SetLevelStart(value);
+                break;
+            case RtfKw::Leveltext:
+                top().dest = Dest::LevelText;
+                levelText_.clear();
+                levelBytes_.clear();
+                break;
+            case RtfKw::F: {
+                auto it = tables_.fonts.find(value);
+                if (it != tables_.fonts.end()) t.SetLevelFont(it->second.name);
+                break;
+            }
             case RtfKw::Listid:
-                if (!tables_.lists.empty()) tables_.lists.back().id = value;
+                t.SetListId(value);
                 break;
             case RtfKw::Skip:
                 top().dest = Dest::Skip;
@@ -587,16 +635,29 @@ private:
         }
     }
 
+    void FlushLevelBytes() {
+        if (levelBytes_.empty()) return;
+        levelText_ += CodePageDecoder::Decode(tables_.documentCodePage, levelBytes_);
+        levelBytes_.clear();
+    }
+
+    // The end of {\leveltext …}: its characters go to the level being read.
+    void FinishLevelText() {
+        FlushLevelBytes();
+        tables_.lists.SetLevelText(levelText_);
+        levelText_.clear();
+    }
+
     void OverrideWord(RtfKw k, int value) {
         switch (k) {
             case RtfKw::Listoverride:
-                overrideId_ = 0;
+                tables_.lists.BeginOverride();
                 break;
             case RtfKw::Listid:
-                overrideId_ = value;
+                tables_.lists.SetOverrideListId(value);
                 break;
             case RtfKw::Ls:
-                tables_.overrideListId[value] = overrideId_;
+                tables_.lists.SetOverrideNumber(value);
                 break;
             case RtfKw::Skip:
                 top().dest = Dest::Skip;
@@ -646,8 +707,9 @@ private:
 
     int red_ = 0, green_ = 0, blue_ = 0;
     bool colourSet_ = false;
-    long overrideId_ = 0;
     std::size_t pnOwner_ = 0;
+    QString levelText_;
+    std::string levelBytes_;
 };
 
 }  // namespace

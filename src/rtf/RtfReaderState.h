@@ -6,13 +6,18 @@
 #include <map>
 #include <vector>
 
+#include "rtf/RtfListTable.h"
+
 // Character formatting of a group.
 struct RtfCharState {
     int font = -1;      // \f (the low-ANSI font); -1: the default font \deff
     int dbchFont = -1;  // \af given after \dbch: font of two-byte (East Asian) characters
     int hichFont = -1;  // \af given after \hich
-    int mode = 0;       // 0 \loch, 1 \hich, 2 \dbch: which font the bytes are in
+    int mode = 0;  // 0 \loch/\ltrch, 1 \hich, 2 \dbch, 3 \rtlch: whose font and formats follow
     int halfPoints = 24;
+    // \afs, \ab, \ai given after \dbch: size, bold and italic of the two-byte characters,
+    // -1 where not given (the plain \fs, \b, \i hold for them too).
+    int dbchHalfPoints = -1, dbchBold = -1, dbchItalic = -1;
     int colour = 0;  // index into the colour table
     bool bold = false, italic = false, underline = false, strike = false;
     int vertAlign = 0;  // 0 normal, 1 \super, 2 \sub
@@ -42,16 +47,11 @@ struct RtfTables {
     int defaultFont = 0;
     int documentCodePage = 1252;  // \ansicpg, else the character set words, else 1252
 
-    // Word lists: \listtable levels' number formats, \listoverridetable \ls to list id.
-    struct List {
-        long id = 0;
-        std::vector<int> levelNfc;
-    };
-    std::vector<List> lists;
-    std::map<int, long> overrideListId;
+    // Word lists: \listtable and \listoverridetable.
+    RtfListTable lists;
 
     // Code page of the bytes of a font (\cpg, its character set, else the document's).
     int CodePageOfFont(int number) const;
-    // 0 none, 1 bullet, 2 numbered, for a paragraph.
-    int ListKind(const RtfParaState& para) const;
+    // The numbering of a list paragraph; false when the paragraph is not in a list.
+    bool ListOf(const RtfParaState& para, ListNumbering& numbering) const;
 };

@@ -10,6 +10,7 @@
 
 #include "core/Cp932.h"
 #include "core/Utf8.h"
+#include "rtf/RtfListWriter.h"
 #include "rtf/TextProperties.h"
 
 namespace {
@@ -24,15 +25,16 @@ struct RunFormat {
     bool bold = false, italic = false, underline = false, strike = false;
     int vertAlign = 0;  // 0 normal, 1 super, 2 sub
     int upDown = 0;     // half-points
+    bool hidden = false;
 };
 
 struct ParaFormat {
     int align = 0;                                         // 0 left, 1 centre, 2 right, 3 justify
     int firstIndent = 0, leftIndent = 0, rightIndent = 0;  // twips
-    bool bullet = false;
+    const QTextList* list = nullptr;                       // the list the paragraph is an item of
     bool operator==(const ParaFormat& o) const {
         return align == o.align && firstIndent == o.firstIndent && leftIndent == o.leftIndent &&
-               rightIndent == o.rightIndent && bullet == o.bullet;
+               rightIndent == o.rightIndent && list == o.list;
     }
 };
 
@@ -45,6 +47,7 @@ struct Paragraph {
     ParaFormat para;
     QTextCharFormat blockFormat;  // for an empty paragraph
     std::vector<Piece> pieces;
+    RtfListWriter::Item listItem;  // for a list item
 };
 
 void AppendHex(std::string& out, unsigned char b) {
@@ -112,7 +115,7 @@ public:
         for (std::size_t i = 0; i < fonts_.size(); ++i) {
             out += "{\\f" + std::to_string(i) + "\\fnil\\fcharset" +
                    std::to_string(fonts_[i].second) + " ";
-            AppendSjisBytes(out, Cp932::ToSjis(fonts_[i].first.toStdString()), true);
+            WriteFontName(out, fonts_[i].first);
             out += ";}";
         }
         out += "}\r\n{\\colortbl";
@@ -120,7 +123,10 @@ public:
             out += "\\red" + std::to_string(c.red()) + "\\green" + std::to_string(c.green()) +
                    "\\blue" + std::to_string(c.blue()) + ";";
         }
-        out += "}\r\n{\\*\\generator Orimaki;}\r\n\\viewkind4\\uc1\r\n\\deflang1041";
+        out += "}";
+        // On the colour table's line: the HTML converter's page counts the header's lines.
+        out += lists_.Tables();
+        out += "\r\n{\\*\\generator Orimaki;}\r\n\\viewkind4\\uc1\r\n\\deflang1041";
         out += body;
         out += "\\par }";
         return out;
@@ -136,6 +142,7 @@ private:
             Paragraph p;
             p.para = ParaOf(b);
             p.blockFormat = b.charFormat();
+            if (p.para.list) p.listItem = lists_.Add(b);
             for (auto it = b.begin(); !it.atEnd(); ++it) {
                 const QTextFragment f = it.fragment();
                 const int fs = std::max(f.position(), from);
@@ -167,7 +174,7 @@ private:
         p.firstIndent = ToTwips(bf.textIndent());
         p.leftIndent = ToTwips(bf.leftMargin());
         p.rightIndent = ToTwips(bf.rightMargin());
-        p.bullet = b.textList() != nullptr;
+        p.list = b.textList();
         return p;
     }
 
@@ -214,6 +221,7 @@ private:
         if (f.verticalAlignment() == QTextCharFormat::AlignSubScript) r.vertAlign = 2;
         if (f.hasProperty(TextProperties::VerticalOffsetProperty))
             r.upDown = f.intProperty(TextProperties::VerticalOffsetProperty) / 10;
+        r.hidden = f.boolProperty(TextProperties::HiddenProperty);
         return r;
     }
 
@@ -222,7 +230,7 @@ private:
         if (p.align == 1) out += "\\qc";
         if (p.align == 2) out += "\\qr";
         if (p.align == 3) out += "\\qj";
-        if (p.bullet) {
+        if (p.list) {
             // The HTML converter takes "\fi" as the start of a list but reads "\fi-360" as
             // another word, so a hanging bullet gets "\fi0" first; the last \fi counts.
             if (p.firstIndent < 0) out += "\\fi0";
@@ -232,10 +240,34 @@ private:
         }
         if (p.leftIndent != 0) out += "\\li" + std::to_string(p.leftIndent);
         if (p.rightIndent != 0) out += "\\ri" + std::to_string(p.rightIndent);
-        if (p.bullet) {
-            out +=
-                "{\\pntext\\f0\\'81\\'45\\tab}{\\*\\pn\\pnlvlblt\\pnf0\\pnindent0{\\pntxtb\\'81"
-                "\\'45}}";
+    }
+
+    // A list item: its label for readers without list tables (the HTML converter starts an
+    // item at \\pntext), then its list and level.
+    void WriteListItem(std::string& out, const RtfListWriter::Item& item, bool withList) {
+        out += "{\\pntext\\f0 ";
+        needDelimiter_ = false;
+        WriteText(out, item.label);
+        out += "\\tab}";
+        if (withList)
+            out += "\\ls" + std::to_string(item.ls) + "\\ilvl" + std::to_string(item.level);
+    }
+
+    // A font name: code page 932 where it holds the characters, \\uN for the others (맑은 고딕,
+    // Café), and ; \\ { } as \\'hh.
+    void WriteFontName(std::string& out, const QString& name) {
+        qsizetype i = 0;
+        while (i < name.size()) {
+            const char16_t u = name.at(i).unicode();
+            if (u < 0x80) {
+                if (u >= 0x20) AppendSjisBytes(out, std::string(1, char(u)), true);
+                ++i;
+                continue;
+            }
+            qsizetype j = i;
+            while (j < name.size() && name.at(j).unicode() >= 0x80) ++j;
+            WriteNonAscii(out, name.mid(i, j - i));
+            i = j;
         }
     }
 
@@ -244,10 +276,12 @@ private:
         const bool off = (c.bold && !r.bold) || (c.italic && !r.italic) ||
                          (c.underline && !r.underline) || (c.strike && !r.strike) ||
                          (c.vertAlign != 0 && r.vertAlign != c.vertAlign) ||
-                         (c.upDown != 0 && r.upDown != c.upDown);
+                         (c.upDown != 0 && r.upDown != c.upDown) || (c.hidden && !r.hidden);
         const std::size_t before = out.size();
         if (force || off) {
-            out += "\\plain\\f" + std::to_string(r.font) + "\\fs" + std::to_string(r.halfPoints);
+            // \\dbch\\afN: the font of the two-byte characters, which LibreOffice takes from it.
+            out += "\\plain\\f" + std::to_string(r.font) + "\\dbch\\af" + std::to_string(r.font) +
+                   "\\fs" + std::to_string(r.halfPoints);
             if (r.colour != 0) out += "\\cf" + std::to_string(r.colour);
             if (r.bold) out += "\\b";
             if (r.italic) out += "\\i";
@@ -257,8 +291,10 @@ private:
             if (r.vertAlign == 2) out += "\\sub";
             if (r.upDown > 0) out += "\\up" + std::to_string(r.upDown);
             if (r.upDown < 0) out += "\\dn" + std::to_string(-r.upDown);
+            if (r.hidden) out += "\\v";
         } else {
-            if (r.font != c.font) out += "\\f" + std::to_string(r.font);
+            if (r.font != c.font)
+                out += "\\f" + std::to_string(r.font) + "\\dbch\\af" + std::to_string(r.font);
             if (r.halfPoints != c.halfPoints) out += "\\fs" + std::to_string(r.halfPoints);
             if (r.colour != c.colour) out += "\\cf" + std::to_string(r.colour);
             if (r.bold && !c.bold) out += "\\b";
@@ -269,6 +305,7 @@ private:
             if (r.upDown != c.upDown)
                 out += r.upDown > 0 ? "\\up" + std::to_string(r.upDown)
                                     : "\\dn" + std::to_string(-r.upDown);
+            if (r.hidden && !c.hidden) out += "\\v";
         }
         if (out.size() != before) {
             out += ' ';
@@ -354,6 +391,21 @@ private:
         }
     }
 
+    // Raised, lowered and hidden text ends before a paragraph mark, which LibreOffice would
+    // otherwise take as part of it (and join the paragraphs); the next run opens it again.
+    void CloseBeforeParagraphEnd(std::string& out) {
+        std::string words;
+        if (current_.vertAlign != 0) words += "\\nosupersub";
+        if (current_.upDown != 0) words += "\\up0";
+        if (current_.hidden) words += "\\v0";
+        if (words.empty()) return;
+        out += words;
+        current_.vertAlign = 0;
+        current_.upDown = 0;
+        current_.hidden = false;
+        needDelimiter_ = true;
+    }
+
     static void WriteUnicode(std::string& out, char32_t c) {
         auto unit = [&](unsigned v) {
             const int s = v > 32767 ? int(v) - 65536 : int(v);
@@ -372,14 +424,19 @@ private:
         bool firstPara = true;
         ParaFormat previous;
         for (const Paragraph& p : paragraphs_) {
-            if (!firstPara) out += "\r\n\\par ";
+            if (!firstPara) {
+                CloseBeforeParagraphEnd(out);
+                out += "\r\n\\par ";
+            }
             needDelimiter_ = false;
             if (firstPara || !(p.para == previous)) {
                 WriteParagraphFormat(out, p.para);
+                if (p.para.list) WriteListItem(out, p.listItem, true);
                 // A control word written last needs a space before text follows it.
                 needDelimiter_ = out.back() != '}';
-            } else if (p.para.bullet) {
-                out += "{\\pntext\\f0\\'81\\'45\\tab}";
+            } else if (p.para.list) {
+                WriteListItem(out, p.listItem, false);
+                needDelimiter_ = false;
             }
             if (p.pieces.empty()) {
                 WriteRunFormat(out, RunOf(p.blockFormat, QString()), firstPara);
@@ -392,6 +449,7 @@ private:
             firstPara = false;
             previous = p.para;
         }
+        CloseBeforeParagraphEnd(out);
         out += "\r\n";
     }
 
@@ -399,6 +457,7 @@ private:
     std::vector<Paragraph> paragraphs_;
     std::vector<std::pair<QString, int>> fonts_;
     std::vector<QColor> colours_;
+    RtfListWriter lists_;
     RunFormat current_;
     bool needDelimiter_ = false;
 };

@@ -23,3 +23,22 @@ constexpr int RubyOptionsProperty = QTextFormat::UserProperty + 5;
 // Hidden text (\v), a bool: kept and saved, not shown in the views and not generated.
 constexpr int HiddenProperty = QTextFormat::UserProperty + 6;
 }  // namespace TextProperties
+
+// Numbered and bulleted lists (properties of a QTextListFormat). Qt's list styles cover
+// decimal, letters, roman numbers and bullets; these keep what they lack, so that a list
+// read from RTF is written back with the same labels.
+namespace TextProperties {
+// The numbering kind as RTF numbers it (\levelnfc: 0 decimal, 1 I, 2 i, 3 A, 4 a,
+// 12 half-width katakana in aiueo order, 13 in iroha order, 18 circled numbers,
+// 20 katakana aiueo, 21 katakana iroha, 23 bullet, 255 no label …), an int. The list's
+// Qt style is the nearest one Qt has; it is only trusted where it agrees with this kind.
+constexpr int ListNumberFormatProperty = QTextFormat::UserProperty + 10;
+// The label as a template, a QString: "%1" … "%9" stand for the numbers of levels 1 … 9 of
+// the list ("%1.", "(%2)", "%1.%2."), "%%" for a percent sign; a bullet's own character.
+constexpr int ListLevelTextProperty = QTextFormat::UserProperty + 11;
+// The number of the list's first item when it is not 1, an int.
+constexpr int ListStartProperty = QTextFormat::UserProperty + 12;
+// Lists read from the same RTF list (one \ls) carry the same int here; the levels of one
+// such group count together (a label "%1.%2." takes the number of the level above).
+constexpr int ListGroupProperty = QTextFormat::UserProperty + 13;
+}  // namespace TextProperties

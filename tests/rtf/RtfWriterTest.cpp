@@ -169,7 +169,7 @@ TEST(RtfWriter, HeaderHasTheClassicLayout) {
     EXPECT_NE(rtf.find("{\\f2\\fnil\\fcharset0 Arial;}"), std::string::npos);
     EXPECT_NE(rtf.find("{\\colortbl\\red0\\green0\\blue0;\\red255\\green0\\blue0;"),
               std::string::npos);
-    EXPECT_NE(rtf.find("\\deflang1041\\pard\\plain\\f0\\fs21 "), std::string::npos);
+    EXPECT_NE(rtf.find("\\deflang1041\\pard\\plain\\f0\\dbch\\af0\\fs21 "), std::string::npos);
     EXPECT_EQ(rtf.substr(rtf.size() - 6), "\\par }");
     // 表 is 0x95 0x5C and ソ is 0x83 0x5C: the trail byte is escaped like every \ { }.
     EXPECT_NE(rtf.find("\\'95\\'5c\\'8e\\'a6\\'83\\'5c\\'83t\\'83g\\'5c\\'7bx\\'7d"),
