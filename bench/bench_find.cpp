@@ -1,0 +1,83 @@
+// Find and replace on the whole novel through a view: find next of a phrase near its end, and
+// replace all of 「の」 (one edit block, as one undo step).
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "app/DocumentFiles.h"
+#include "controls/MessageService.h"
+#include "controls/TRichEditEx.h"
+#include "editing/TFindRules.h"
+#include "editing/TViewFindTarget.h"
+
+namespace {
+
+const QString kNovel = QStringLiteral(ORIMAKI_TESTDATA "/text/wagahai.sjis.txt");
+
+void Load(QTextDocument& doc) {
+    MessageService::SetResponder([](const MessageService::Record&) { return QMessageBox::Yes; });
+    DocumentFiles files(&doc, nullptr);
+    files.setDocumentPath(kNovel);
+    files.Load();
+}
+
+void BM_FindNextNearTheEnd(benchmark::State& state) {
+    QTextDocument doc;
+    Load(doc);
+    TRichEditEx view;
+    view.SetDocument(&doc);
+    TViewFindTarget target(view);
+    // The last paragraph's text, searched from the top.
+    const QString phrase = doc.lastBlock().previous().text().left(8);
+    for (auto _ : state) {
+        TFindState s;
+        s.findText = phrase;
+        view.SetSelection(0, 0);
+        if (!TFindRules::FindNext(target, s)) state.SkipWithError("not found");
+    }
+    state.counters["at"] = view.SelStart();
+}
+
+void BM_ReplaceAllNo(benchmark::State& state) {
+    QTextDocument doc;
+    TRichEditEx view;
+    view.SetDocument(&doc);
+    view.resize(800, 600);
+    view.show();
+    TViewFindTarget target(view);
+    int count = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Load(doc);
+        QApplication::processEvents();
+        view.SetSelection(0, 0);
+        state.ResumeTiming();
+        TFindState s;
+        s.findText = QStringLiteral("の");
+        s.replaceText = QStringLiteral("ノ");
+        QTextCursor block(&doc);
+        block.beginEditBlock();
+        count = TFindRules::ReplaceAll(target, s);
+        block.endEditBlock();
+        QApplication::processEvents();
+    }
+    state.counters["replaced"] = count;
+}
+
+BENCHMARK(BM_FindNextNearTheEnd)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceAllNo)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

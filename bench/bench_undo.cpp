@@ -1,0 +1,94 @@
+// Undo snapshots of the whole novel (377k characters): taking one, restoring one into the
+// document alone and into a shown view, for the plain text and for the novel as LibreOffice's
+// RTF (a font and size on every run). A deep copy of the document is measured beside them as
+// the form the snapshots avoid.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QTextDocument>
+
+#include "app/DocumentFiles.h"
+#include "controls/MessageService.h"
+#include "controls/TRichEditEx.h"
+#include "editing/TDocumentSnapshot.h"
+#include "editing/TViewSnapshot.h"
+
+namespace {
+
+const QString kNovel = QStringLiteral(ORIMAKI_TESTDATA "/text/wagahai.sjis.txt");
+const QString kNovelRtf = QStringLiteral(ORIMAKI_TESTDATA "/rtf/libreoffice-wagahai.rtf");
+
+void Load(QTextDocument& doc, const QString& path) {
+    MessageService::SetResponder([](const MessageService::Record&) { return QMessageBox::Yes; });
+    DocumentFiles files(&doc, nullptr);
+    files.setDocumentPath(path);
+    files.Load();
+}
+
+QTextDocument& Novel(int rtf) {
+    static QTextDocument plain;
+    static QTextDocument formatted;
+    QTextDocument& d = rtf ? formatted : plain;
+    if (d.isEmpty()) Load(d, rtf ? kNovelRtf : kNovel);
+    return d;
+}
+
+void BM_Snapshot(benchmark::State& state) {
+    QTextDocument& doc = Novel(int(state.range(0)));
+    for (auto _ : state) {
+        TDocumentSnapshot s = TDocumentSnapshot::Capture(doc);
+        benchmark::DoNotOptimize(s);
+    }
+    state.counters["chars"] = doc.characterCount();
+    state.counters["blocks"] = doc.blockCount();
+}
+
+void BM_DeepCopy(benchmark::State& state) {
+    QTextDocument& doc = Novel(int(state.range(0)));
+    for (auto _ : state) {
+        std::unique_ptr<QTextDocument> copy(doc.clone());
+        benchmark::DoNotOptimize(copy);
+    }
+}
+
+void BM_RestoreDocument(benchmark::State& state) {
+    QTextDocument& doc = Novel(int(state.range(0)));
+    const TDocumentSnapshot s = TDocumentSnapshot::Capture(doc);
+    QTextDocument target;
+    for (auto _ : state) s.RestoreInto(&target);
+}
+
+void BM_RestoreView(benchmark::State& state) {
+    QTextDocument& doc = Novel(int(state.range(0)));
+    TSnapshotEntry e;
+    e.document = TDocumentSnapshot::Capture(doc);
+    e.selStart = 300000;
+    e.firstVisibleLine = 2000;
+    QTextDocument target;
+    TRichEditEx view;
+    view.SetDocument(&target);
+    view.resize(800, 600);
+    view.show();
+    for (auto _ : state) {
+        TViewSnapshot::Restore(view, e);
+        QApplication::processEvents();
+    }
+}
+
+BENCHMARK(BM_Snapshot)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeepCopy)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RestoreDocument)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RestoreView)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

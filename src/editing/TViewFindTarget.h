@@ -1,0 +1,21 @@
+#pragma once
+// The find rules' view of an editing view.
+
+#include "editing/TFindTarget.h"
+
+class TRichEditEx;
+
+class TViewFindTarget : public TFindTarget {
+public:
+    explicit TViewFindTarget(TRichEditEx& view) : view_(view) {}
+    int SelStart() const override;
+    int SelLength() const override;
+    void SetSelection(int start, int length) override;
+    int TextLength() const override;
+    QString SelText() const override;
+    void ReplaceSelection(const QString& text) override;
+    int Find(const QString& text, int start, int end) const override;
+
+private:
+    TRichEditEx& view_;
+};
