@@ -75,6 +75,7 @@ const std::unordered_map<std::string_view, RtfKwInfo>& RtfKeywords() {
                                    "protusertbl", "operator",
                                    "ffname"})
             add(w, RtfKw::Skip);
+        add("fldinst", RtfKw::Fldinst);  // read, not skipped: ruby and field texts come from it
         add("fcharset", RtfKw::Fcharset);
         add("cpg", RtfKw::Cpg);
         add("red", RtfKw::Red);

@@ -33,6 +33,7 @@ enum class RtfKw {
     Pnlvlcont,
     Field,
     Fldrslt,
+    Fldinst,
     Skip,
     Fcharset,
     Cpg,
