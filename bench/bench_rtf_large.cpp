@@ -114,9 +114,9 @@ void Write(benchmark::State& state, Fill fill) {
         benchmark::DoNotOptimize(rtf.data());
     }
     state.counters["rtf_MB"] = double(bytes) / 1e6;
-    state.counters["per_item"] = benchmark::Counter(
-        double(state.range(0)), benchmark::Counter::kIsIterationInvariantRate |
-                                    benchmark::Counter::kInvert);
+    state.counters["per_item"] =
+        benchmark::Counter(double(state.range(0)), benchmark::Counter::kIsIterationInvariantRate |
+                                                       benchmark::Counter::kInvert);
 }
 
 void Read(benchmark::State& state, Fill fill) {
@@ -132,15 +132,19 @@ void Read(benchmark::State& state, Fill fill) {
         benchmark::DoNotOptimize(doc.characterCount());
     }
     state.counters["rtf_MB"] = double(rtf.size()) / 1e6;
-    state.counters["per_item"] = benchmark::Counter(
-        double(state.range(0)), benchmark::Counter::kIsIterationInvariantRate |
-                                    benchmark::Counter::kInvert);
+    state.counters["per_item"] =
+        benchmark::Counter(double(state.range(0)), benchmark::Counter::kIsIterationInvariantRate |
+                                                       benchmark::Counter::kInvert);
 }
 
-#define ORIMAKI_BENCH_PAIR(name, fill, lo, hi)                                                  \
-    void BM_Write##name(benchmark::State& s) { Write(s, fill); }                               \
+#define ORIMAKI_BENCH_PAIR(name, fill, lo, hi)                                                    \
+    void BM_Write##name(benchmark::State& s) {                                                    \
+        Write(s, fill);                                                                           \
+    }                                                                                             \
     BENCHMARK(BM_Write##name)->RangeMultiplier(10)->Range(lo, hi)->Unit(benchmark::kMillisecond); \
-    void BM_Read##name(benchmark::State& s) { Read(s, fill); }                                 \
+    void BM_Read##name(benchmark::State& s) {                                                     \
+        Read(s, fill);                                                                            \
+    }                                                                                             \
     BENCHMARK(BM_Read##name)->RangeMultiplier(10)->Range(lo, hi)->Unit(benchmark::kMillisecond)
 
 ORIMAKI_BENCH_PAIR(Euro, Euro, 1000, 1000000);

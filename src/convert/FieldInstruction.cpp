@@ -131,8 +131,7 @@ bool Balanced(View text) {
 
 // Text for an argument: "\\" and "," escaped always, parentheses only when they do not pair
 // up (LibreOffice reads balanced ones as text but knows no escapes).
-std::u16string Escaped(View text) {
-    const bool parentheses = !Balanced(text);
+std::u16string Escaped(View text, bool parentheses) {
     std::u16string out;
     for (char16_t c : text) {
         if (c == u'\\' || c == u',' || (parentheses && (c == u'(' || c == u')')))
@@ -339,8 +338,9 @@ std::optional<FieldInstruction::Ruby> FieldInstruction::ParseRuby(std::u16string
     return r;
 }
 
-std::u16string FieldInstruction::BuildRuby(std::u16string_view options, std::u16string_view reading,
-                                           std::u16string_view base, int baseHalfPoints) {
+std::vector<std::u16string> FieldInstruction::BuildRubyParts(
+    std::u16string_view options, std::u16string_view reading,
+    const std::vector<std::u16string_view>& baseParts, int baseHalfPoints) {
     const int readingHalfPoints = std::max(1, baseHalfPoints / 2);
     const std::u16string raise = u"\\up " + Number(std::max(1, readingHalfPoints - 1));
     // Without options: centred, the reading half the base's size, raised by a little less.
@@ -380,10 +380,23 @@ std::u16string FieldInstruction::BuildRuby(std::u16string_view options, std::u16
     out += sWord;
     out += sSwitches;
     out += u'(';
-    out += Escaped(reading);
+    out += Escaped(reading, !Balanced(reading));
     out += u"),";
-    out += Escaped(base);
-    out += u')';
+    // The base escaped as a whole (whether its parentheses pair up), then cut where it was.
+    std::u16string base;
+    for (View part : baseParts) base += part;
+    const bool parentheses = !Balanced(base);
+    std::vector<std::u16string> parts{std::move(out)};
+    for (View part : baseParts) parts.push_back(Escaped(part, parentheses));
+    parts.emplace_back(u")");
+    return parts;
+}
+
+std::u16string FieldInstruction::BuildRuby(std::u16string_view options, std::u16string_view reading,
+                                           std::u16string_view base, int baseHalfPoints) {
+    std::u16string out;
+    for (const std::u16string& part : BuildRubyParts(options, reading, {base}, baseHalfPoints))
+        out += part;
     return out;
 }
 

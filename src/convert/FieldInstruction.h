@@ -41,6 +41,11 @@ public:
     // do not pair up (LibreOffice knows no escapes but reads balanced parentheses as text).
     static std::u16string BuildRuby(std::u16string_view options, std::u16string_view reading,
                                     std::u16string_view base, int baseHalfPoints);
+    // The same instruction in pieces, for a base written in parts of different formats: the
+    // head up to the base, each part of the base (escaped), the closing parenthesis.
+    static std::vector<std::u16string> BuildRubyParts(
+        std::u16string_view options, std::u16string_view reading,
+        const std::vector<std::u16string_view>& baseParts, int baseHalfPoints);
 
     // What a field shows when its result is empty: for EQ the text of its arguments (the
     // base of a ruby field), for any other field the quoted texts that are not the values of
