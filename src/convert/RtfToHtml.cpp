@@ -4,6 +4,8 @@
 #include <map>
 #include <vector>
 
+#include "convert/RtfFieldFlattener.h"
+
 namespace {
 
 enum class Style { Off, ToOpen, Open, ToClose };
@@ -509,5 +511,8 @@ private:
 }  // namespace
 
 RtfToHtmlResult RtfToHtmlDetailed(std::string_view rtf) {
+    // Ruby fields and fields with an empty result become their text first.
+    std::string flat;
+    if (RtfFieldFlattener::Flatten(rtf, flat)) return Converter(flat).Run();
     return Converter(rtf).Run();
 }

@@ -156,7 +156,9 @@ void RtfDocumentBuilder::AppendText(const QString& text, const RtfCharState& sta
 
 void RtfDocumentBuilder::FlushRun() {
     if (runText_.isEmpty()) return;
-    cursor_.insertText(runText_, FormatOf(runKey_));
+    QTextCharFormat format = FormatOf(runKey_);
+    if (!ruby_.reading.isEmpty()) AddRuby(format);
+    cursor_.insertText(runText_, format);
     runText_.clear();
 }
 
@@ -230,4 +232,35 @@ void RtfDocumentBuilder::EndParagraph(const RtfParaState& para, const RtfCharSta
 void RtfDocumentBuilder::Finish(const RtfParaState& para, const RtfCharState& state) {
     FlushRun();
     if (!pendingBreak_ && blockOurs_) ApplyParagraph(para, state);
+}
+
+void RtfDocumentBuilder::SetRuby(const QString& reading, int group, const QString& options) {
+    FlushRun();
+    ruby_ = Ruby{reading, options, group};
+}
+
+void RtfDocumentBuilder::ClearRuby() {
+    FlushRun();
+    ruby_ = Ruby{};
+}
+
+void RtfDocumentBuilder::AddRuby(QTextCharFormat& format) const {
+    format.setProperty(TextProperties::RubyTextProperty, ruby_.reading);
+    format.setProperty(TextProperties::RubyGroupProperty, ruby_.group);
+    if (!ruby_.options.isEmpty())
+        format.setProperty(TextProperties::RubyOptionsProperty, ruby_.options);
+}
+
+int RtfDocumentBuilder::RubyGroupAboveNeighbours() const {
+    QTextCursor after(cursor_);
+    after.movePosition(QTextCursor::NextCharacter);
+    const int before = cursor_.charFormat().intProperty(TextProperties::RubyGroupProperty);
+    const int next = after.position() != cursor_.position()
+                         ? after.charFormat().intProperty(TextProperties::RubyGroupProperty)
+                         : 0;
+    return std::max(before, next) + 1;
+}
+
+qsizetype RtfDocumentBuilder::Position() const {
+    return cursor_.position() + runText_.size() + (pendingBreak_ ? 1 : 0);
 }

@@ -26,6 +26,16 @@ public:
     // True when no character has come since the last paragraph end (or the start).
     bool AtParagraphStart() const { return !textInParagraph_; }
 
+    // Ruby: the characters appended between SetRuby and ClearRuby carry the reading, the
+    // group number and the field's options (TextProperties).
+    void SetRuby(const QString& reading, int group, const QString& options);
+    void ClearRuby();
+    // A ruby group number above those of the characters around the insertion point, so that
+    // the ruby words read do not join the document's neighbouring ones.
+    int RubyGroupAboveNeighbours() const;
+    // Grows with every character appended (the field reader sees whether a result was empty).
+    qsizetype Position() const;
+
 private:
     struct RunKey {
         int font = -1;
@@ -50,11 +60,16 @@ private:
     QTextCharFormat FormatOf(const RunKey& key) const;
     void Append(char16_t ch, const RtfCharState& state);
     void FlushRun();
+    void AddRuby(QTextCharFormat& format) const;
     void EnsureBlock();
     void ApplyParagraph(const RtfParaState& para, const RtfCharState& state);
 
     QTextCursor& cursor_;
     const RtfTables& tables_;
+    struct Ruby {
+        QString reading, options;
+        int group = 0;
+    } ruby_;
     bool pendingBreak_ = false;
     bool textInParagraph_ = false;
     bool blockOurs_ = false;

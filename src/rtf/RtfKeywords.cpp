@@ -78,6 +78,7 @@ const std::unordered_map<std::string_view, RtfKwInfo>& RtfKeywords() {
             add(w, RtfKw::Skip);
         // Read inside \listlevel, where it is the label (elsewhere it is not expected).
         add("leveltext", RtfKw::Leveltext);
+        add("fldinst", RtfKw::Fldinst);  // read, not skipped: ruby and field texts come from it
         add("fcharset", RtfKw::Fcharset);
         add("cpg", RtfKw::Cpg);
         add("red", RtfKw::Red);

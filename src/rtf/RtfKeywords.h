@@ -35,6 +35,7 @@ enum class RtfKw {
     Pnlvlcont,
     Field,
     Fldrslt,
+    Fldinst,
     Skip,
     Fcharset,
     Cpg,

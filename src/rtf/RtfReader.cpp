@@ -7,13 +7,14 @@
 
 #include "rtf/CodePageDecoder.h"
 #include "rtf/RtfDocumentBuilder.h"
+#include "rtf/RtfFieldReader.h"
 #include "rtf/RtfKeywords.h"
 #include "rtf/RtfReaderState.h"
 
 namespace {
 
 // What a group's text is for.
-enum class Dest { Normal, Skip, FontTable, ColourTable, ListTable, ListOverride, Pn, LevelText };
+enum class Dest { Normal, Skip, FontTable, ColourTable, ListTable, ListOverride, Pn, LevelText, FieldInst };
 
 struct Group {
     Dest dest = Dest::Normal;
@@ -27,7 +28,7 @@ struct Group {
 class Parser {
 public:
     Parser(std::string_view s, QTextCursor& cursor, bool whole)
-        : s_(s), builder_(cursor, tables_, whole) {}
+        : s_(s), builder_(cursor, tables_, whole), fields_(builder_) {}
 
     void Run() {
         stack_.reserve(64);
@@ -56,7 +57,10 @@ public:
             }
         }
         FlushBytes();
-        if (!finished_) builder_.Finish(top().para, top().chr);
+        if (!finished_) {
+            fields_.CloseAll(top().chr);
+            builder_.Finish(top().para, top().chr);
+        }
     }
 
 private:
@@ -79,6 +83,7 @@ private:
         star_ = false;
         if (top().dest == Dest::FontTable) FinishFont();
         if (top().dest == Dest::LevelText) FinishLevelText();
+        fields_.GroupClosing(stack_.size(), top().chr);
         if (stack_.size() == 2) {
             // The brace that closes {\rtf1 ends the document; whatever follows is not read.
             builder_.Finish(top().para, top().chr);
@@ -95,6 +100,10 @@ private:
         bytes_.clear();
         // Some code pages decode bytes to control characters, which are not text.
         text.removeIf([](QChar c) { return c.unicode() < 0x20 && c.unicode() != '\t'; });
+        if (top().dest == Dest::FieldInst) {
+            fields_.AppendInstruction(text, top().chr);
+            return;
+        }
         builder_.AppendText(text, top().chr);
     }
 
@@ -125,6 +134,14 @@ private:
                     if (b == '\t') Unicode(u'\t');
                     return;
                 }
+                const int cp = CurrentCodePage();
+                if (!bytes_.empty() && cp != bytesCodePage_) FlushBytes();
+                bytesCodePage_ = cp;
+                bytes_.push_back(static_cast<char>(b));
+                break;
+            }
+            case Dest::FieldInst: {  // the bytes of a field instruction, in their code page
+                if (b < 0x20) return;
                 const int cp = CurrentCodePage();
                 if (!bytes_.empty() && cp != bytesCodePage_) FlushBytes();
                 bytesCodePage_ = cp;
@@ -175,6 +192,11 @@ private:
             return;
         }
         if (ch < 0x20 && ch != u'\t') return;  // control characters are not text
+        if (g.dest == Dest::FieldInst) {
+            FlushBytes();
+            fields_.AppendInstruction(QString(QChar(ch)), g.chr);
+            return;
+        }
         if (g.dest == Dest::FontTable && inFont_) {
             FlushFontBytes();
             fontName_.append(QChar(ch));
@@ -310,7 +332,8 @@ private:
 
     static bool IsReadDestination(RtfKw k) {
         return k == RtfKw::Listtable || k == RtfKw::Listoverridetable || k == RtfKw::Pn ||
-               k == RtfKw::Ud || k == RtfKw::Fonttbl || k == RtfKw::Colortbl || k == RtfKw::Fldrslt;
+               k == RtfKw::Ud || k == RtfKw::Fonttbl || k == RtfKw::Colortbl ||
+               k == RtfKw::Fldrslt || k == RtfKw::Fldinst;
     }
 
     void SkipBinary(int count) {
@@ -356,6 +379,9 @@ private:
                 return;
             case Dest::LevelText:
                 return;
+            case Dest::FieldInst:  // an instruction is one line of text
+                if (info.kw == RtfKw::Par || info.kw == RtfKw::Cell) return;
+                break;
             default:
                 break;
         }
@@ -412,7 +438,9 @@ private:
                 g.dest = Dest::Skip;
                 break;
             case RtfKw::Field:
+            case RtfKw::Fldinst:
             case RtfKw::Fldrslt:
+                FieldWord(info.kw);
                 break;
             case RtfKw::F:
                 c.font = value;
@@ -545,6 +573,23 @@ private:
                 break;
             default:
                 break;
+        }
+    }
+
+    // \field, \fldinst, \fldrslt. A field inside an instruction adds its result to the
+    // instruction's text.
+    void FieldWord(RtfKw k) {
+        Group& g = top();
+        if (g.dest == Dest::FieldInst) {
+            if (k == RtfKw::Fldinst) g.dest = Dest::Skip;
+            return;
+        }
+        if (k == RtfKw::Field) {
+            fields_.BeginField(stack_.size());
+        } else if (k == RtfKw::Fldinst) {
+            g.dest = fields_.BeginInstruction(stack_.size()) ? Dest::FieldInst : Dest::Skip;
+        } else if (!fields_.BeginResult(stack_.size(), g.chr)) {
+            g.dest = Dest::Skip;
         }
     }
 
@@ -690,6 +735,7 @@ private:
     std::size_t p_ = 0;
     RtfTables tables_;
     RtfDocumentBuilder builder_;
+    RtfFieldReader fields_;
     std::vector<Group> stack_;
     bool star_ = false;
     bool finished_ = false;

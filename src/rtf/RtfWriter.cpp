@@ -1,16 +1,20 @@
 #include "rtf/RtfWriter.h"
 
+#include <QHash>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
 #include <cmath>
 #include <map>
+#include <unordered_map>
 #include <vector>
 
+#include "convert/FieldInstruction.h"
 #include "core/Cp932.h"
 #include "core/Utf8.h"
 #include "rtf/RtfListWriter.h"
+#include "rtf/Cp932CharCache.h"
 #include "rtf/TextProperties.h"
 
 namespace {
@@ -180,16 +184,21 @@ private:
 
     int FontIndex(const QString& name, int charset) {
         const auto key = std::make_pair(name, charset);
-        for (std::size_t i = 0; i < fonts_.size(); ++i)
-            if (fonts_[i] == key) return int(i);
+        const auto found = fontIndex_.constFind(key);
+        if (found != fontIndex_.constEnd()) return found.value();
         fonts_.push_back(key);
+        fontIndex_.insert(key, int(fonts_.size() - 1));
         return int(fonts_.size() - 1);
     }
 
     int ColourIndex(const QColor& c) {
-        for (std::size_t i = 0; i < colours_.size(); ++i)
-            if (colours_[i].rgb() == c.rgb()) return int(i);
+        if (colourIndex_.empty())
+            for (std::size_t i = 0; i < colours_.size(); ++i)
+                colourIndex_.emplace(colours_[i].rgb(), int(i));
+        const auto found = colourIndex_.find(c.rgb());
+        if (found != colourIndex_.end()) return found->second;
         colours_.push_back(c);
+        colourIndex_.emplace(c.rgb(), int(colours_.size() - 1));
         return int(colours_.size() - 1);
     }
 
@@ -363,31 +372,30 @@ private:
         }
     }
 
+    // Characters from U+0080 on, one at a time: Shift-JIS bytes (each byte as \'hh), or \uN
+    // for those that code page 932 lacks or would give back as another character (and for a
+    // surrogate without its pair, which is kept as it is).
     void WriteNonAscii(std::string& out, const QString& part) {
-        const std::string utf8 = part.toStdString();
-        const Cp932::EncodeResult enc = Cp932::Encode(utf8);
-        std::size_t k = 0;   // next unmappable
-        std::size_t ob = 0;  // position in enc.bytes
-        std::size_t ub = 0;  // position in utf8
-        while (ub < utf8.size()) {
-            // QString gives well-formed UTF-8, so every lead byte starts a whole sequence.
-            const std::size_t len = Utf8::SequenceLength(static_cast<unsigned char>(utf8[ub]));
-            if (k < enc.positions.size() && enc.positions[k] == ub) {
-                WriteUnicode(out, enc.unmappable[k]);
-                ++k;
-                ++ob;  // the '?' that stands for it
-            } else if (ob < enc.bytes.size()) {
-                const unsigned char b = static_cast<unsigned char>(enc.bytes[ob]);
-                const std::size_t blen =
-                    (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC) ? 2 : 1;
-                const char32_t cp = Utf8::DecodeAt(utf8, ub, std::min(len, utf8.size() - ub));
-                if (ChangesInCodePage932(cp))
-                    WriteUnicode(out, cp);
-                else
-                    AppendSjisBytes(out, enc.bytes.substr(ob, blen));
-                ob += blen;
+        const qsizetype n = part.size();
+        for (qsizetype i = 0; i < n; ++i) {
+            char32_t c = part.at(i).unicode();
+            if (QChar::isHighSurrogate(c) && i + 1 < n && part.at(i + 1).isLowSurrogate()) {
+                c = QChar::surrogateToUcs4(char16_t(c), part.at(i + 1).unicode());
+                ++i;
             }
-            ub += len;
+            const std::string_view bytes =
+                ChangesInCodePage932(c) ? std::string_view() : Cp932CharCache::Bytes(c);
+            if (bytes.empty()) {
+                WriteUnicode(out, c);
+                continue;
+            }
+            for (char b : bytes) {
+                const unsigned char u = static_cast<unsigned char>(b);
+                if (u >= 0x80 || u == '\\' || u == '{' || u == '}' || u < 0x20)
+                    AppendHex(out, u);
+                else
+                    out += b;
+            }
         }
     }
 
@@ -420,6 +428,62 @@ private:
         }
     }
 
+    static bool IsRuby(const QTextCharFormat& f) {
+        return !f.stringProperty(TextProperties::RubyTextProperty).isEmpty();
+    }
+
+    // The ruby word that starts at pieces[k] (the pieces with its reading and group number),
+    // in the run format of pieces[k], as the EQ field it was read from:
+    //   {\field{\*\fldinst EQ … \\o\\ad(\\s\\up 9(reading),base)}{\fldrslt }}
+    // Each part of the base is written in its own format inside the instruction, where the
+    // reader takes it from. The result is left empty: LibreOffice shows a result beside the
+    // ruby it makes of the instruction, so the base would appear twice. Returns the index of
+    // the first piece after the word.
+    std::size_t WriteRuby(std::string& out, const std::vector<Piece>& pieces, std::size_t k) {
+        const QTextCharFormat& first = pieces[k].format;
+        const QString reading = first.stringProperty(TextProperties::RubyTextProperty);
+        const int group = first.intProperty(TextProperties::RubyGroupProperty);
+        std::size_t end = k + 1;
+        while (end < pieces.size() &&
+               pieces[end].format.stringProperty(TextProperties::RubyTextProperty) == reading &&
+               pieces[end].format.intProperty(TextProperties::RubyGroupProperty) == group)
+            ++end;
+        std::vector<std::u16string> texts;
+        for (std::size_t i = k; i < end; ++i) texts.push_back(pieces[i].text.toStdU16String());
+        const std::vector<std::u16string_view> views(texts.begin(), texts.end());
+        const std::vector<std::u16string> parts = FieldInstruction::BuildRubyParts(
+            first.stringProperty(TextProperties::RubyOptionsProperty).toStdU16String(),
+            reading.toStdU16String(), views, current_.halfPoints);
+
+        const RunFormat outside = current_;
+        out += "{\\field{\\*\\fldinst ";
+        needDelimiter_ = false;
+        WriteFieldText(out, parts.front());
+        for (std::size_t i = k; i < end; ++i) {
+            WriteRunFormat(out, RunOf(pieces[i].format, pieces[i].text), false);
+            WriteFieldText(out, parts[1 + i - k]);
+        }
+        WriteFieldText(out, parts.back());
+        out += "}{\\fldrslt }}";
+        current_ = outside;  // the groups' ends undo the formats inside them
+        needDelimiter_ = false;
+        return end;
+    }
+
+    // Text of a field instruction: each backslash as RTF's escaped backslash, the rest as text.
+    void WriteFieldText(std::string& out, const std::u16string& text) {
+        std::size_t from = 0;
+        while (from <= text.size()) {
+            const std::size_t bs = text.find(u'\\', from);
+            const std::size_t to = bs == std::u16string::npos ? text.size() : bs;
+            WriteText(out, QString::fromStdU16String(text.substr(from, to - from)));
+            if (bs == std::u16string::npos) break;
+            out += "\\\\";
+            needDelimiter_ = false;
+            from = bs + 1;
+        }
+    }
+
     void WriteBody(std::string& out) {
         bool firstPara = true;
         ParaFormat previous;
@@ -441,10 +505,14 @@ private:
             if (p.pieces.empty()) {
                 WriteRunFormat(out, RunOf(p.blockFormat, QString()), firstPara);
             }
-            for (const Piece& piece : p.pieces) {
+            for (std::size_t k = 0; k < p.pieces.size(); ++k) {
+                const Piece& piece = p.pieces[k];
                 WriteRunFormat(out, RunOf(piece.format, piece.text), firstPara);
                 firstPara = false;
-                WriteText(out, piece.text);
+                if (IsRuby(piece.format))
+                    k = WriteRuby(out, p.pieces, k) - 1;
+                else
+                    WriteText(out, piece.text);
             }
             firstPara = false;
             previous = p.para;
@@ -456,8 +524,10 @@ private:
     const QTextDocument& doc_;
     std::vector<Paragraph> paragraphs_;
     std::vector<std::pair<QString, int>> fonts_;
+    QHash<std::pair<QString, int>, int> fontIndex_;  // fonts_ by name and character set
     std::vector<QColor> colours_;
     RtfListWriter lists_;
+    std::unordered_map<QRgb, int> colourIndex_;  // colours_ by value
     RunFormat current_;
     bool needDelimiter_ = false;
 };
