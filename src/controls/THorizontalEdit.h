@@ -65,6 +65,7 @@ protected:
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;  // the text, then ruby readings over it
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
 
