@@ -1,8 +1,10 @@
 #include "controls/TDisplayFormats.h"
 
+#include <QFontMetricsF>
 #include <QTextDocument>
 #include <cmath>
 
+#include "controls/THorizontalRuby.h"
 #include "controls/TextRunRules.h"
 
 namespace {
@@ -65,17 +67,43 @@ QTextCharFormat TDisplayFormats::RoomFormat(const QTextCharFormat& stored,
 QList<QTextLayout::FormatRange> TDisplayFormats::RangesFor(const QTextBlock& block,
                                                            const QFont& defaultFont) {
     QList<QTextLayout::FormatRange> ranges;
+    // A base shorter than its reading is spread to the reading's length: each of its
+    // characters gets an equal share of the difference after it.
+    const std::vector<THorizontalRuby::Word> words = THorizontalRuby::Words(block);
+    std::vector<qreal> spacing(words.size(), 0);
+    const QString text = block.text();
+    for (size_t i = 0; i < words.size(); ++i) {
+        const THorizontalRuby::Word& w = words[i];
+        const QString base = text.mid(w.start, w.end - w.start);
+        const qreal baseLength =
+            QFontMetricsF(w.format.font().resolve(defaultFont)).horizontalAdvance(base);
+        const QFont font = THorizontalRuby::ReadingFont(w.format, defaultFont);
+        qreal readingLength = 0;
+        for (qreal a : THorizontalRuby::Advances(THorizontalRuby::Characters(w.format), font))
+            readingLength += a;
+        const int count = static_cast<int>(base.toUcs4().size());
+        if (readingLength > baseLength + 0.5 && count > 0)
+            spacing[i] = (readingLength - baseLength) / count;
+    }
+    size_t word = 0;
     for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment frag = it.fragment();
         if (!frag.isValid()) continue;
         const QTextCharFormat stored = frag.charFormat();
+        const int start = frag.position() - block.position();
         QTextLayout::FormatRange r;
-        if (TextRunRules::IsHidden(stored))
+        if (TextRunRules::IsHidden(stored)) {
             r.format = HiddenFormat();
-        else if (!TextRunRules::RubyReading(stored).isEmpty())
+        } else if (!TextRunRules::RubyReading(stored).isEmpty()) {
             r.format = RoomFormat(stored, defaultFont);
+            while (word < words.size() && words[word].end <= start) ++word;
+            if (word < words.size() && words[word].start <= start && spacing[word] > 0) {
+                r.format.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+                r.format.setFontLetterSpacing(spacing[word]);
+            }
+        }
         if (r.format.properties().isEmpty()) continue;
-        r.start = frag.position() - block.position();
+        r.start = start;
         r.length = frag.length();
         ranges.append(r);
     }

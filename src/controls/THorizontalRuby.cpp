@@ -15,15 +15,7 @@
 #include "controls/TextRunRules.h"
 #include "rtf/TextProperties.h"
 
-namespace {
-
-struct Word {
-    int start = 0;  // in the paragraph
-    int end = 0;
-    QTextCharFormat format;
-};
-
-std::vector<Word> Words(const QTextBlock& block) {
+std::vector<THorizontalRuby::Word> THorizontalRuby::Words(const QTextBlock& block) {
     std::vector<Word> words;
     for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment frag = it.fragment();
@@ -40,7 +32,8 @@ std::vector<Word> Words(const QTextBlock& block) {
     return words;
 }
 
-QStringList Graphemes(const QString& text) {
+QStringList THorizontalRuby::Characters(const QTextCharFormat& format) {
+    const QString text = TextRunRules::RubyReading(format);
     QStringList out;
     QTextBoundaryFinder bf(QTextBoundaryFinder::Grapheme, text);
     int a = 0;
@@ -49,7 +42,33 @@ QStringList Graphemes(const QString& text) {
     return out;
 }
 
-}  // namespace
+std::vector<qreal> THorizontalRuby::Advances(const QStringList& characters, const QFont& font) {
+    const QFontMetricsF metrics(font);
+    std::vector<qreal> out;
+    for (const QString& c : characters) out.push_back(metrics.horizontalAdvance(c));
+    return out;
+}
+
+QFont THorizontalRuby::ReadingFont(const QTextCharFormat& format, const QFont& defaultFont,
+                                   RubyLayoutRules::Options* optionsOut) {
+    const QFont base = format.font().resolve(defaultFont);
+    const qreal basePoints =
+        base.pointSizeF() > 0 ? base.pointSizeF() : base.pixelSize() * 72.0 / 96.0;
+    const RubyLayoutRules::Options options = RubyLayoutRules::ParseOptions(
+        format.stringProperty(TextProperties::RubyOptionsProperty), basePoints);
+    if (optionsOut) *optionsOut = options;
+    QFont ruby = base;
+    if (base.pixelSize() > 0)
+        ruby.setPixelSize(
+            std::max(1, static_cast<int>(std::lround(base.pixelSize() * options.sizeRatio))));
+    else
+        ruby.setPointSizeF(base.pointSizeF() * options.sizeRatio);
+    ruby.setUnderline(false);
+    ruby.setStrikeOut(false);
+    ruby.setOverline(false);
+    ruby.setLetterSpacing(QFont::PercentageSpacing, 100);
+    return ruby;
+}
 
 std::vector<THorizontalRuby::Placement> THorizontalRuby::Place(const QTextBlock& block,
                                                                const QFont& defaultFont) {
@@ -60,24 +79,12 @@ std::vector<THorizontalRuby::Placement> THorizontalRuby::Place(const QTextBlock&
     const QPointF origin = layout->position();
     for (const Word& w : Words(block)) {
         const QFont base = w.format.font().resolve(defaultFont);
-        const qreal basePoints =
-            base.pointSizeF() > 0 ? base.pointSizeF() : base.pixelSize() * 72.0 / 96.0;
-        const RubyLayoutRules::Options options = RubyLayoutRules::ParseOptions(
-            w.format.stringProperty(TextProperties::RubyOptionsProperty), basePoints);
-        QFont ruby = base;
-        if (base.pixelSize() > 0)
-            ruby.setPixelSize(
-                std::max(1, static_cast<int>(std::lround(base.pixelSize() * options.sizeRatio))));
-        else
-            ruby.setPointSizeF(base.pointSizeF() * options.sizeRatio);
-        ruby.setUnderline(false);
-        ruby.setStrikeOut(false);
-        ruby.setOverline(false);
+        RubyLayoutRules::Options options;
+        const QFont ruby = ReadingFont(w.format, defaultFont, &options);
         const QFontMetricsF baseMetrics(base);
         const QFontMetricsF rubyMetrics(ruby);
-        const QStringList chars = Graphemes(TextRunRules::RubyReading(w.format));
-        std::vector<qreal> advances;
-        for (const QString& c : chars) advances.push_back(rubyMetrics.horizontalAdvance(c));
+        const QStringList chars = Characters(w.format);
+        const std::vector<qreal> advances = Advances(chars, ruby);
 
         for (int i = 0; i < layout->lineCount(); ++i) {
             const QTextLine line = layout->lineAt(i);
@@ -102,7 +109,12 @@ std::vector<THorizontalRuby::Placement> THorizontalRuby::Place(const QTextBlock&
             p.baseline = baseline - baseMetrics.ascent();
             for (int c = part.first; c < part.second; ++c) {
                 p.characters << chars.at(c);
-                p.lefts.push_back(origin.x() + x0 + offsets[static_cast<size_t>(c - part.first)]);
+                const qreal left = x0 + offsets[static_cast<size_t>(c - part.first)];
+                p.lefts.push_back(origin.x() + left);
+                const int under =
+                    line.xToCursor(left + adv[static_cast<size_t>(c - part.first)] / 2,
+                                   QTextLine::CursorOnCharacter);
+                p.over.push_back(block.position() + std::clamp(under, a, b - 1));
             }
             const qreal right = p.lefts.back() + adv.back();
             p.rect = QRectF(p.lefts.front(), p.baseline - rubyMetrics.ascent(),
@@ -136,14 +148,16 @@ void THorizontalRuby::Paint(QPainter& painter, QTextEdit& edit, const QRect& exp
         for (const Placement& p : Place(b, doc->defaultFont())) {
             QColor color = text;
             if (p.format.foreground().style() != Qt::NoBrush) color = p.format.foreground().color();
-            if (cursor.hasSelection() && p.basePosition >= cursor.selectionStart() &&
-                p.basePosition < cursor.selectionEnd())
-                color = selectedText;
-            painter.setPen(color);
             painter.setFont(p.font);
-            for (int i = 0; i < p.characters.size(); ++i)
+            for (int i = 0; i < p.characters.size(); ++i) {
+                // A character over a selected base character is drawn as selected text.
+                const int over = p.over[static_cast<size_t>(i)];
+                const bool selected = cursor.hasSelection() && over >= cursor.selectionStart() &&
+                                      over < cursor.selectionEnd();
+                painter.setPen(selected ? selectedText : color);
                 painter.drawText(QPointF(p.lefts[static_cast<size_t>(i)], p.baseline),
                                  p.characters.at(i));
+            }
         }
     }
     painter.restore();

@@ -10,6 +10,8 @@
 #include <QTextCharFormat>
 #include <vector>
 
+#include "controls/RubyLayoutRules.h"
+
 class QPainter;
 class QTextEdit;
 
@@ -23,9 +25,24 @@ public:
         qreal baseline = 0;    // the reading's baseline
         QStringList characters;
         std::vector<qreal> lefts;  // x of each character
+        std::vector<int> over;     // document position of the base character below each
         QFont font;
         QTextCharFormat format;  // the base's stored format
     };
+
+    // A ruby word of a paragraph: its base characters and their stored format.
+    struct Word {
+        int start = 0;  // in the paragraph
+        int end = 0;
+        QTextCharFormat format;
+    };
+    static std::vector<Word> Words(const QTextBlock& block);
+    // The reading's font for a base format, and the reading's options.
+    static QFont ReadingFont(const QTextCharFormat& format, const QFont& defaultFont,
+                             RubyLayoutRules::Options* options = nullptr);
+    // The reading's characters and their advances.
+    static QStringList Characters(const QTextCharFormat& format);
+    static std::vector<qreal> Advances(const QStringList& characters, const QFont& font);
 
     // The readings of a paragraph laid out by the document's own layout.
     static std::vector<Placement> Place(const QTextBlock& block, const QFont& defaultFont);

@@ -206,7 +206,14 @@ std::vector<TVerticalRubyPlacement> TVerticalRuby::Place(const TVerticalParagrap
                                           g.advances.begin() + part.second);
         const std::vector<qreal> offsets =
             RubyLayoutRules::Place(pl.baseBottom - pl.baseTop, advances, g.align);
-        for (qreal o : offsets) pl.tops.push_back(pl.baseTop + o);
+        for (size_t i = 0; i < offsets.size(); ++i) {
+            pl.tops.push_back(pl.baseTop + offsets[i]);
+            // The base cluster beside the character's middle.
+            const qreal mid = pl.tops.back() + advances[i] / 2;
+            int k = a;
+            while (k + 1 < b && ys[static_cast<size_t>(k + 1 - col.firstCluster)] <= mid) ++k;
+            pl.beside.push_back(k);
+        }
         const qreal bottom = pl.tops.back() + advances.back();
         pl.rect =
             QRectF(axis + g.baseEm / 2 + g.gap, pl.tops.front(), g.em, bottom - pl.tops.front());
@@ -226,26 +233,28 @@ void TVerticalRuby::Paint(QPainter& painter, const TVerticalParagraph& p, int co
         const TVerticalRun& run = p.shaped.runs[static_cast<size_t>(g.run)];
         QColor color = text;
         if (run.format.foreground().style() != Qt::NoBrush) color = run.format.foreground().color();
-        if (selected && selected(p.shaped.clusters[static_cast<size_t>(pl.firstBase)].start))
-            color = selectedText;
         const qreal axis = left + pl.rect.center().x();
-        // One glyph run a font.
-        QHash<int, QPair<QList<quint32>, QList<QPointF>>> byFont;
+        // One glyph run a font and colour: a character beside a selected base character is
+        // drawn as selected text.
+        QHash<QPair<int, bool>, QPair<QList<quint32>, QList<QPointF>>> byFont;
         for (int c = pl.firstChar; c < pl.endChar; ++c) {
-            const qreal y = top + pl.tops[static_cast<size_t>(c - pl.firstChar)];
+            const size_t ci = static_cast<size_t>(c - pl.firstChar);
+            const qreal y = top + pl.tops[ci];
+            const bool sel =
+                selected && selected(p.shaped.clusters[static_cast<size_t>(pl.beside[ci])].start);
             for (int i = g.firstGlyph[static_cast<size_t>(c)];
                  i < g.firstGlyph[static_cast<size_t>(c) + 1]; ++i) {
                 const TVerticalRubyGlyph& gl = g.glyphs[static_cast<size_t>(i)];
-                auto& entry = byFont[gl.font];
+                auto& entry = byFont[qMakePair(gl.font, sel)];
                 entry.first.append(gl.index);
                 entry.second.append(QPointF(axis + gl.x, y + gl.y));
             }
         }
         painter.save();
-        painter.setPen(color);
         for (auto it = byFont.constBegin(); it != byFont.constEnd(); ++it) {
+            painter.setPen(it.key().second ? selectedText : color);
             QGlyphRun glyphs;
-            glyphs.setRawFont(fonts.At(it.key()).raw);
+            glyphs.setRawFont(fonts.At(it.key().first).raw);
             glyphs.setGlyphIndexes(it.value().first);
             glyphs.setPositions(it.value().second);
             painter.drawGlyphRun(QPointF(0, 0), glyphs);

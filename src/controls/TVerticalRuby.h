@@ -23,6 +23,7 @@ struct TVerticalRubyPlacement {
     qreal baseBottom = 0;
     QRectF rect;              // x from the column's left edge, y below the column top
     std::vector<qreal> tops;  // top of each character drawn, below the column top
+    std::vector<int> beside;  // the base cluster beside each character drawn
 };
 
 class TVerticalRuby {
