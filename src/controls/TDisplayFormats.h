@@ -33,8 +33,8 @@ public:
     // Whether a paragraph has display formats laid over it.
     static bool HasDisplayFormats(const QTextBlock& block);
 
-    // Lays a paragraph's display formats over its layout again (after the input method
-    // replaced the layout's formats with its own, which are kept).
+    // Lays a paragraph's display formats over its layout again (a composition shown in the
+    // paragraph keeps its own formats).
     void Refresh(const QTextBlock& block);
     void RefreshAll();
 

@@ -2,9 +2,7 @@
 
 #include <QKeyEvent>
 #include <QTextEdit>
-#include <QTimer>
 
-#include "controls/TDisplayFormats.h"
 #include "controls/TextRunRules.h"
 
 THiddenTextGuard::THiddenTextGuard(QTextEdit* edit) : QObject(edit), m_edit(edit) {
@@ -57,15 +55,6 @@ bool THiddenTextGuard::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         }
-        case QEvent::InputMethod:
-            if (watched != m_edit) break;
-            // The edit shows the composition with formats of its own in place of the
-            // paragraph's display formats; lay them over again once it has.
-            QTimer::singleShot(0, this, [this] {
-                if (m_edit)
-                    TDisplayFormats::For(m_edit->document())->Refresh(m_edit->textCursor().block());
-            });
-            break;
         default:
             break;
     }
