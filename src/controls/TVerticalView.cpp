@@ -297,8 +297,7 @@ int TVerticalView::HitTest(const QPoint& p, bool* atColumnEnd) {
     const TVerticalLayout::ColumnRef c = ColumnAtX(p.x());
     if (!c.valid()) return 0;
     // Hidden text shows nowhere: a point beside it is the place before it.
-    return TextRunRules::CaretStop(m_doc, m_layout->HitTest(c, p.y() - TextTop(), atColumnEnd),
-                                   -1);
+    return TextRunRules::CaretStop(m_doc, m_layout->HitTest(c, p.y() - TextTop(), atColumnEnd), -1);
 }
 
 void TVerticalView::EnsureCaretVisible() {
