@@ -3,12 +3,17 @@
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTextLine>
+
+#include "controls/TDisplayFormats.h"
+#include "controls/THiddenTextGuard.h"
+#include "controls/THorizontalRuby.h"
 
 namespace {
 constexpr int kSelectionBarWidth = 10;
@@ -78,6 +83,9 @@ THorizontalEdit::THorizontalEdit(QWidget* parent) : QTextEdit(parent) {
     ApplySelectionPalette();
     counted_ = document();
     CountUser(counted_, +1);
+    // Ruby readings and hidden text: display formats, the caret around hidden text.
+    TDisplayFormats::For(document());
+    new THiddenTextGuard(this);
 }
 
 THorizontalEdit::~THorizontalEdit() {
@@ -120,6 +128,7 @@ void THorizontalEdit::SetDocument(QTextDocument* doc) {
     if (!doc || doc == document()) return;
     if (!parked_ && counted_) CountUser(counted_, -1);
     setDocument(doc);
+    TDisplayFormats::For(doc);
     counted_ = doc;
     if (!parked_)
         CountUser(doc, +1);
@@ -399,6 +408,12 @@ void THorizontalEdit::resizeEvent(QResizeEvent* e) {
 void THorizontalEdit::hideEvent(QHideEvent* e) {
     QTextEdit::hideEvent(e);
     if (!LaysOut()) SetQuiet(true);  // hidden inside a window that stays
+}
+
+void THorizontalEdit::paintEvent(QPaintEvent* e) {
+    QTextEdit::paintEvent(e);
+    QPainter painter(viewport());
+    THorizontalRuby::Paint(painter, *this, e->rect());
 }
 
 void THorizontalEdit::focusInEvent(QFocusEvent* e) {

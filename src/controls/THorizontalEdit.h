@@ -69,6 +69,7 @@ protected:
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;  // the text, then ruby readings over it
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
 

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/TVerticalRuby.h"
+
 namespace {
 
 // Column c of paragraph b, placed by the running sums of columns and offsets before each
@@ -178,6 +180,7 @@ void TVerticalLayout::LayOut(int block) {
     if (!e.para) --m_pending;
     auto p = std::make_unique<TVerticalParagraph>();
     p->shaped = m_shaper.Shape(b, m_doc->defaultFont(), pre);
+    TVerticalRuby::Prepare(*p, m_fonts, m_doc->defaultFont());
     if (QTextList* list = b.textList()) {
         const QTextListFormat lf = list->format();
         switch (lf.style()) {
@@ -258,6 +261,8 @@ void TVerticalLayout::BreakColumns(TVerticalParagraph& p, const QTextBlock& b) c
         }
         if (em <= 0) em = blockEm;
         col.width = static_cast<float>(Pitch(em));
+        col.ruby = TVerticalRuby::ColumnRoom(p, col, col.width);
+        col.width += col.ruby;
         col.length = length;
         qreal top = start;
         if (align & Qt::AlignHCenter)

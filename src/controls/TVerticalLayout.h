@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "controls/TVerticalFontCache.h"
+#include "controls/TVerticalRubyGroup.h"
 #include "controls/TVerticalShaper.h"
 
 struct TVerticalColumn {
@@ -24,7 +25,8 @@ struct TVerticalColumn {
     int endCluster = 0;  // one past the last cluster
     int start = 0;       // UTF-16 index into the shaped text of the first character
     int end = 0;         // one past the last character
-    float width = 0;     // the column pitch
+    float width = 0;     // the column pitch, with the room for readings
+    float ruby = 0;      // room for ruby readings on the right of the characters, in width
     float offset = 0;    // right edge, from the right edge of the paragraph
     float top = 0;       // where the first character starts, below the column's top
     float length = 0;    // sum of the characters' advances
@@ -38,6 +40,7 @@ struct TVerticalParagraph {
     float bulletSize = 0;   // 0 without a bullet
     QString bullet;         // the list marker, drawn above the first column
     int bulletFont = -1;
+    std::vector<TVerticalRubyGroup> ruby;  // ruby words, in text order
 };
 
 class TVerticalLayout : public QObject {

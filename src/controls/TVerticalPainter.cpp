@@ -5,6 +5,8 @@
 #include <QVarLengthArray>
 #include <cmath>
 
+#include "controls/TVerticalRuby.h"
+
 namespace {
 
 bool Underlined(const QTextCharFormat& f) {
@@ -81,7 +83,7 @@ void TVerticalPainter::PaintColumn(QPainter& painter, TVerticalLayout& layout, i
     const QTextBlock b = layout.Document()->findBlockByNumber(block);
     const int blockPos = b.position();
     const qreal left = right - col.width;
-    const qreal axis = right - col.width / 2;
+    const qreal axis = left + TVerticalRuby::Axis(col);
 
     // Paragraph background over the whole column.
     const QTextBlockFormat bf = b.blockFormat();
@@ -198,7 +200,8 @@ void TVerticalPainter::PaintColumn(QPainter& painter, TVerticalLayout& layout, i
         // Lines: underline on the right of the characters, strike-out through their middle,
         // and the composition marked like an underline.
         const qreal thick = std::max<qreal>(1, std::round(em / 16));
-        if (Underlined(r.format) || r.preedit) {
+        const bool drawn = y > y0;  // hidden text has no length and no lines
+        if (drawn && (Underlined(r.format) || r.preedit)) {
             QColor lc =
                 r.format.underlineColor().isValid() && !sel ? r.format.underlineColor() : color;
             const qreal x = std::min(right - thick / 2, axis + shift + em / 2 + thick);
@@ -207,11 +210,15 @@ void TVerticalPainter::PaintColumn(QPainter& painter, TVerticalLayout& layout, i
             painter.setPen(pen);
             painter.drawLine(QPointF(x, y0), QPointF(x, y));
         }
-        if (r.format.fontStrikeOut()) {
+        if (drawn && r.format.fontStrikeOut()) {
             // Along the strokes of the characters a hairline is lost; make it a little bolder.
             painter.setPen(QPen(color, std::max<qreal>(thick, em / 10)));
             painter.drawLine(QPointF(axis + shift, y0), QPointF(axis + shift, y));
         }
         k = j;
     }
+
+    // Ruby readings on the right of their bases.
+    TVerticalRuby::Paint(painter, p, column, fonts, right, top, options.text,
+                         options.highlightedText, selected);
 }

@@ -10,6 +10,8 @@
 #include <QTextBlock>
 #include <cmath>
 
+#include "controls/TextRunRules.h"
+
 TVerticalView::TVerticalView(QWidget* parent) : QAbstractScrollArea(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
@@ -294,7 +296,8 @@ int TVerticalView::HitTest(const QPoint& p, bool* atColumnEnd) {
     if (!m_layout) return 0;
     const TVerticalLayout::ColumnRef c = ColumnAtX(p.x());
     if (!c.valid()) return 0;
-    return m_layout->HitTest(c, p.y() - TextTop(), atColumnEnd);
+    // Hidden text shows nowhere: a point beside it is the place before it.
+    return TextRunRules::CaretStop(m_doc, m_layout->HitTest(c, p.y() - TextTop(), atColumnEnd), -1);
 }
 
 void TVerticalView::EnsureCaretVisible() {

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "controls/TVerticalView.h"
+#include "controls/TextRunRules.h"
 #include "controls/VerticalTextRules.h"
 
 namespace {
@@ -42,6 +43,12 @@ ColumnRef Neighbour(TVerticalLayout& layout, const ColumnRef& c, int dir) {
     return r;
 }
 
+// Moves a cursor that arrived from `from` onto a caret stop (past hidden text).
+void Settle(QTextCursor& cursor, int from, QTextCursor::MoveMode mode) {
+    const int stop = TextRunRules::CaretStop(cursor.document(), cursor.position(), from);
+    if (stop != cursor.position()) cursor.setPosition(stop, mode);
+}
+
 bool IsLastColumn(TVerticalLayout& layout, const ColumnRef& c) {
     return c.column + 1 == static_cast<int>(layout.Paragraph(c.block).columns.size());
 }
@@ -58,6 +65,7 @@ void TVerticalView::MoveToColumn(int dir, QTextCursor::MoveMode mode) {
     const int pos = m_layout->HitTest(there, m_preferredY, &atEnd);
     const bool hadSel = m_cursor.hasSelection();
     m_cursor.setPosition(pos, mode);
+    Settle(m_cursor, -1, mode);
     m_atColumnEnd = atEnd;
     CursorMoved(true);
     if (hadSel || m_cursor.hasSelection()) emit SelectionChanged();
@@ -77,8 +85,10 @@ bool TVerticalView::HandleMoveKey(QKeyEvent* e) {
         case Qt::Key_Up:
         case Qt::Key_Down: {
             const bool up = e->key() == Qt::Key_Up;
+            const int from = m_cursor.position();
             if (ctrl) {
                 m_cursor.movePosition(up ? QTextCursor::PreviousWord : QTextCursor::NextWord, mode);
+                Settle(m_cursor, -1, mode);
                 m_atColumnEnd = false;
                 return finish();
             }
@@ -95,6 +105,7 @@ bool TVerticalView::HandleMoveKey(QKeyEvent* e) {
             }
             m_cursor.movePosition(up ? QTextCursor::PreviousCharacter : QTextCursor::NextCharacter,
                                   mode);
+            Settle(m_cursor, from, mode);
             m_atColumnEnd = false;
             return finish();
         }
@@ -119,6 +130,7 @@ bool TVerticalView::HandleMoveKey(QKeyEvent* e) {
             } else {
                 const int end = m_layout->ColumnEnd(c);
                 m_cursor.setPosition(end, mode);
+                Settle(m_cursor, -1, mode);
                 m_atColumnEnd = !IsLastColumn(*m_layout, c) && end == m_layout->ColumnEnd(c) &&
                                 m_layout->ColumnOfPosition(end, false, false).column != c.column;
             }
@@ -142,6 +154,7 @@ bool TVerticalView::HandleMoveKey(QKeyEvent* e) {
             SetOffset(m_offset + dir * moved);
             bool atEnd = false;
             m_cursor.setPosition(m_layout->HitTest(c, m_preferredY, &atEnd), mode);
+            Settle(m_cursor, -1, mode);
             m_atColumnEnd = atEnd;
             return finish(true);
         }
@@ -151,6 +164,7 @@ bool TVerticalView::HandleMoveKey(QKeyEvent* e) {
 }
 
 void TVerticalView::InsertTyped(const QString& text) {
+    TextRunRules::PrepareTyping(m_cursor);
     if (m_overwrite && !m_cursor.hasSelection()) {
         // Overwrite replaces as many characters as are typed, never the paragraph end. The
         // typed text takes the format before the caret, as when inserting, not the format of
@@ -211,10 +225,7 @@ bool TVerticalView::HandleEditKey(QKeyEvent* e) {
             return finish();
         case Qt::Key_Delete:
             if (mods & ~Qt::ShiftModifier) return false;
-            if (hadSel)
-                m_cursor.removeSelectedText();
-            else
-                m_cursor.deleteChar();
+            TextRunRules::DeleteForward(m_cursor);
             return finish();
         case Qt::Key_Return:
         case Qt::Key_Enter:
