@@ -157,9 +157,9 @@ const TypingCase kTyping[] = {
     {"paragraph_starting_with_hidden_text", 5, false, false},
 };
 
-class TypingFormatTest : public ::testing::TestWithParam<TypingCase> {};
+class TypedRunFormatTest : public ::testing::TestWithParam<TypingCase> {};
 
-TEST_P(TypingFormatTest, TypedText) {
+TEST_P(TypedRunFormatTest, TypedText) {
     const TypingCase& c = GetParam();
     auto doc = vtest::MakeDocument(QStringLiteral("鬼門の秘\n秘あ"));
     rtest::SetRuby(doc.get(), 0, 2, QStringLiteral("きもん"), 1);
@@ -176,7 +176,7 @@ TEST_P(TypingFormatTest, TypedText) {
     EXPECT_EQ(TextRunRules::IsHidden(f), c.hidden);
 }
 
-INSTANTIATE_TEST_SUITE_P(Typing, TypingFormatTest, ::testing::ValuesIn(kTyping),
+INSTANTIATE_TEST_SUITE_P(Typing, TypedRunFormatTest, ::testing::ValuesIn(kTyping),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
