@@ -2,9 +2,10 @@
 // Rich Text Format bytes into a QTextDocument. Reads what WordPad, Word and LibreOffice write:
 // Shift-JIS (and other code pages) as raw or \'hh bytes, \uN with its fallback, fonts with
 // their character sets, sizes, colours, bold/italic/underline/strike-out, baseline offsets,
-// alignment, indents, bullet and numbered lists; hidden text is kept as hidden. Pictures,
-// objects, field instructions, headers, footers and footnotes are left out; tables become
-// plain paragraphs.
+// alignment, indents, bullet and numbered lists; hidden text is kept as hidden. Ruby fields
+// become their base carrying the reading (TextProperties); other fields give their result, or
+// their instruction's visible text when the result is empty. Pictures, objects, headers,
+// footers and footnotes are left out; tables become plain paragraphs.
 
 #include <QString>
 #include <QTextCursor>

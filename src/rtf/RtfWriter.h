@@ -9,7 +9,8 @@
 // Fonts are numbered from 0 in the order of first use; the colour table has no empty first
 // entry (entry 0 is black, the automatic colour); a style that ends is ended by \plain; text
 // is Shift-JIS with every byte from 0x80 up and every \ { } written as \'hh; characters that
-// code page 932 cannot hold are written as \uN followed by "?".
+// code page 932 cannot hold are written as \uN followed by "?". Ruby words (TextProperties)
+// are written as the EQ field they were read from, {\field{\*\fldinst EQ …}{\fldrslt }}.
 
 #include <string>
 

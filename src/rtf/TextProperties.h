@@ -18,7 +18,9 @@ constexpr int RubyTextProperty = QTextFormat::UserProperty + 3;
 // the same over one word and differs from its neighbours'.
 constexpr int RubyGroupProperty = QTextFormat::UserProperty + 4;
 // The ruby field's options as read (alignment, the reading's font and size: the part of the
-// EQ instruction before \o), a QString, so that saving writes the same field back.
+// EQ instruction before \o, then \o and \s with their switches, e.g.
+// "\* jc2 \* "Font:ＭＳ 明朝" \* hps10 \o\ad \s\up 9"), a QString, so that saving writes the
+// same field back (FieldInstruction).
 constexpr int RubyOptionsProperty = QTextFormat::UserProperty + 5;
 // Hidden text (\v), a bool: kept and saved, not shown in the views and not generated.
 constexpr int HiddenProperty = QTextFormat::UserProperty + 6;
