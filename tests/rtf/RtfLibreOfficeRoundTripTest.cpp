@@ -30,7 +30,12 @@ std::vector<std::string> Samples() {
         if (e.path().extension() == ".rtf") files.push_back(e.path().string());
     for (const auto& e : fs::directory_iterator(LocalData())) {
         const std::string n = e.path().filename().string();
-        if (e.path().extension() == ".rtf" && n.rfind("fuzz-", 0) != 0)
+        // Hand-made field samples are left out: LibreOffice is no judge of them (it shows a
+        // ruby's base twice when the field has a result, drops the visible text of a field
+        // with an empty result, and cannot open the broken ones); their own tests check them.
+        const bool handMadeFields =
+            n.rfind("ruby-", 0) == 0 || n.rfind("fields-", 0) == 0 || n.rfind("word-ruby", 0) == 0;
+        if (e.path().extension() == ".rtf" && n.rfind("fuzz-", 0) != 0 && !handMadeFields)
             files.push_back(e.path().string());
     }
     std::sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) {
