@@ -115,10 +115,14 @@ bool TDisplayFormats::HasDisplayFormats(const QTextBlock& block) {
 }
 
 void TDisplayFormats::Refresh(const QTextBlock& block) {
-    if (!block.isValid()) return;
+    if (Apply(block)) m_doc->markContentsDirty(block.position(), block.length());
+}
+
+bool TDisplayFormats::Apply(const QTextBlock& block) {
+    if (!block.isValid()) return false;
     QList<QTextLayout::FormatRange> ranges = RangesFor(block, m_doc->defaultFont());
     const bool marked = block.userState() == kMarked;
-    if (ranges.isEmpty() && !marked) return;
+    if (ranges.isEmpty() && !marked) return false;
     QTextLayout* layout = block.layout();
     // While a composition is shown in the paragraph, the layout holds its text too: ranges
     // after it move along, and the composition's own formats stay.
@@ -137,18 +141,33 @@ void TDisplayFormats::Refresh(const QTextBlock& block) {
     }
     QTextBlock b = block;
     b.setUserState(ranges.isEmpty() ? -1 : kMarked);
-    if (ranges == layout->formats()) return;
+    if (ranges == layout->formats()) return false;
     layout->setFormats(ranges);
-    m_doc->markContentsDirty(block.position(), block.length());
+    return true;
 }
 
 void TDisplayFormats::RefreshAll() {
-    for (QTextBlock b = m_doc->begin(); b.isValid(); b = b.next()) Refresh(b);
+    // One notice for the whole range: each one lays out anew what follows it.
+    int first = -1;
+    int last = -1;
+    for (QTextBlock b = m_doc->begin(); b.isValid(); b = b.next()) {
+        if (!Apply(b)) continue;
+        if (first < 0) first = b.position();
+        last = b.position() + b.length();
+    }
+    if (first >= 0) m_doc->markContentsDirty(first, last - first);
 }
 
 void TDisplayFormats::OnContentsChange(int from, int /*removed*/, int added) {
     QTextBlock b = m_doc->findBlock(from);
     if (!b.isValid()) return;
     const int end = from + added;
-    for (; b.isValid() && b.position() <= end; b = b.next()) Refresh(b);
+    int first = -1;
+    int last = -1;
+    for (; b.isValid() && b.position() <= end; b = b.next()) {
+        if (!Apply(b)) continue;
+        if (first < 0) first = b.position();
+        last = b.position() + b.length();
+    }
+    if (first >= 0) m_doc->markContentsDirty(first, last - first);
 }

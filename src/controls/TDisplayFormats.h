@@ -41,6 +41,8 @@ public:
 private:
     explicit TDisplayFormats(QTextDocument* document);
     void OnContentsChange(int from, int removed, int added);
+    // Lays the formats over one paragraph; true when they changed.
+    bool Apply(const QTextBlock& block);
 
     QTextDocument* m_doc;
 };
