@@ -105,21 +105,7 @@ void AppendUtf8AsUtf16(const std::string& utf8, std::u16string& out) {
 
 std::string Utf8Of(char32_t c) {
     std::string s;
-    if (c < 0x80) {
-        s.push_back(char(c));
-    } else if (c < 0x800) {
-        s.push_back(char(0xC0 | (c >> 6)));
-        s.push_back(char(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        s.push_back(char(0xE0 | (c >> 12)));
-        s.push_back(char(0x80 | ((c >> 6) & 0x3F)));
-        s.push_back(char(0x80 | (c & 0x3F)));
-    } else {
-        s.push_back(char(0xF0 | (c >> 18)));
-        s.push_back(char(0x80 | ((c >> 12) & 0x3F)));
-        s.push_back(char(0x80 | ((c >> 6) & 0x3F)));
-        s.push_back(char(0x80 | (c & 0x3F)));
-    }
+    Utf8::Append(s, c);
     return s;
 }
 

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "core/Cp932.h"
+#include "core/Utf8.h"
 
 namespace {
 
@@ -16,21 +17,7 @@ struct Entry {
 
 std::string Utf8Of(char32_t c) {
     std::string s;
-    if (c < 0x80) {
-        s.push_back(char(c));
-    } else if (c < 0x800) {
-        s.push_back(char(0xC0 | (c >> 6)));
-        s.push_back(char(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        s.push_back(char(0xE0 | (c >> 12)));
-        s.push_back(char(0x80 | ((c >> 6) & 0x3F)));
-        s.push_back(char(0x80 | (c & 0x3F)));
-    } else {
-        s.push_back(char(0xF0 | (c >> 18)));
-        s.push_back(char(0x80 | ((c >> 12) & 0x3F)));
-        s.push_back(char(0x80 | ((c >> 6) & 0x3F)));
-        s.push_back(char(0x80 | (c & 0x3F)));
-    }
+    Utf8::Append(s, c);
     return s;
 }
 
