@@ -186,6 +186,21 @@ TEST(FieldInstruction, BuildRuby) {
     }
 }
 
+TEST(FieldInstruction, BuildRubyPartsEscapeTheBaseAsAWhole) {
+    // "(株" and ")" in two formats: together the parentheses pair up, so neither is escaped.
+    const auto parts =
+        FieldInstruction::BuildRubyParts(u"\\* jc0 \\o \\s\\up 9", u"かぶ", {u"(株", u")"}, 21);
+    ASSERT_EQ(parts.size(), 4u);
+    EXPECT_EQ(U8(parts[0]), R"(EQ \* jc0 \o(\s\up 9(かぶ),)");
+    EXPECT_EQ(U8(parts[1]), "(株");
+    EXPECT_EQ(U8(parts[2]), ")");
+    EXPECT_EQ(U8(parts[3]), ")");
+    const auto open = FieldInstruction::BuildRubyParts(u"", u"x", {u"(", u"a,b"}, 21);
+    ASSERT_EQ(open.size(), 4u);
+    EXPECT_EQ(U8(open[1]), "\\(");
+    EXPECT_EQ(U8(open[2]), "a\\,b");
+}
+
 struct VisibleCase {
     const char* name;
     const char* instruction;
