@@ -47,6 +47,14 @@ public:
     // ----- lookup -------------------------------------------------------------------------------
     // A menu item, popup item or sub-menu by object name ("CutM", "CutPop", "aa1"), or nullptr.
     QAction* Action(const QString& name) const;
+    // A command the program itself names: a menu item, popup item or sub-menu ("UndoM"), or a
+    // tool button ("UndoTB"). A name the window does not have is a fault of the program: it is
+    // reported at once (fatal when built for debugging or when ORIMAKI_STRICT_NAMES is set, as
+    // in the tests) and a detached, disabled stand-in is returned, never nullptr.
+    QAction* Command(const char* name);
+    QToolButton* Button(const char* name);
+    // The names asked for that the window did not have, in the order asked.
+    const QStringList& MissingNames() const { return missingNames_; }
     // Enables a command: the menu item and every popup item and tool button linked to it.
     void EnableCommand(const QString& name, bool enabled);
     QMenu* PopupMenu(int n) const;  // 1, 2 or 3
@@ -251,6 +259,9 @@ private:
     std::vector<BandSlot> rightSlots_;
     std::array<QLabel*, 4> panels_{};
     std::array<QMenu*, 3> popups_{};
+    void ReportMissingName(const QString& name);
+
     QHash<QString, QAction*> actions_;
+    QStringList missingNames_;
     QMultiHash<QString, QPointer<QWidget>> linked_;
 };

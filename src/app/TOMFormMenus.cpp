@@ -375,6 +375,35 @@ QAction* TOMForm::Action(const QString& name) const {
     return actions_.value(name, nullptr);
 }
 
+void TOMForm::ReportMissingName(const QString& name) {
+    missingNames_ << name;
+    bool strict = !qEnvironmentVariableIsEmpty("ORIMAKI_STRICT_NAMES");
+#ifndef NDEBUG
+    strict = true;
+#endif
+    if (strict) qFatal("The main window has no command named %s", qPrintable(name));
+    qCritical("The main window has no command named %s", qPrintable(name));
+}
+
+QAction* TOMForm::Command(const char* name) {
+    const QString n = QString::fromUtf8(name);
+    if (QAction* a = Action(n)) return a;
+    ReportMissingName(n);
+    auto* standIn = new QAction(this);
+    standIn->setEnabled(false);
+    return standIn;
+}
+
+QToolButton* TOMForm::Button(const char* name) {
+    const QString n = QString::fromUtf8(name);
+    if (auto* b = findChild<QToolButton*>(n)) return b;
+    ReportMissingName(n);
+    auto* standIn = new QToolButton(this);
+    standIn->hide();
+    standIn->setEnabled(false);
+    return standIn;
+}
+
 QMenu* TOMForm::PopupMenu(int n) const {
     return (n >= 1 && n <= 3) ? popups_[size_t(n - 1)] : nullptr;
 }

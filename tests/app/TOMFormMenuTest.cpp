@@ -273,3 +273,17 @@ TEST_F(MainWindowTest, BarsHoldTheirNamedControls) {
 }
 
 }  // namespace
+
+// Commands are looked up by names the program checks: every name the window's command groups
+// asked for exists, and a name that does not stops the program at once instead of handing out a
+// null pointer to be followed later.
+TEST_F(MainWindowTest, CommandNamesAreCheckedWhenTheWindowIsBuilt) {
+    TOMForm* f = Start();
+    EXPECT_TRUE(f->MissingNames().isEmpty())
+        << f->MissingNames().join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(f->Command("UndoM"), f->Action(QStringLiteral("UndoM")));
+    EXPECT_EQ(f->Button("Undo2TB")->objectName(), QStringLiteral("Undo2TB"));
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(f->Command("UndoMenuItemThatIsNot"), "no command named UndoMenuItemThatIsNot");
+    EXPECT_DEATH(f->Button("NoSuchTB"), "no command named NoSuchTB");
+}
