@@ -20,6 +20,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "core/ColorValue.h"
@@ -35,7 +36,10 @@ class QTextDocument;
 class QToolButton;
 class DocumentFiles;
 class TBand;
+class TImeState;
 class TRichEditEx;
+class TSnapshotRing;
+struct TSnapshotEntry;
 
 class TOMForm : public QMainWindow {
     Q_OBJECT
@@ -197,6 +201,21 @@ public:
     // The key relay: sees every event of the application before it is delivered; true eats it.
     bool KeyRelay(QObject* watched, QEvent* e);
 
+    // ----- caret, status and undo (TOMFormUndo.cpp, TOMFormKeys.cpp) -------------------------
+    void UndoMClick();
+    void RedoMClick();
+    void RowSelectMClick();
+    void RowDeleteMClick();
+    void HomeMClick();
+    void EndMClick();
+    void CHomeMClick();
+    void CEndMClick();
+    // Empties the undo ring; its first entry is the document as it stands (after new and load).
+    void ResetUndo();
+    const TSnapshotRing& UndoRing() const { return *ring_; }
+    // Set while a composition of the input method has not been committed yet.
+    bool imePending = false;
+
 signals:
     // The first showing has finished (the splash is gone, the document is ready).
     void Shown();
@@ -231,6 +250,13 @@ private:
     void LoadFromCommandLine();
     void UnexpectedError();
     void WriteLinePanel();
+    void UpdateUndoCommands();
+    void RestoreEntry(const TSnapshotEntry& entry);
+    void SelectCaretLine();
+    void SendKey(int key, Qt::KeyboardModifiers modifiers);
+    void ToggleInsert();
+    void WriteImePanel();
+    void RelayRefreshLater(bool selection, bool state);
 
     QStringList args_;
     bool shownOnce_ = false;
@@ -263,5 +289,9 @@ private:
 
     QHash<QString, QAction*> actions_;
     QStringList missingNames_;
+    std::unique_ptr<TSnapshotRing> ring_;
+    TImeState* ime_ = nullptr;
+    bool selectionRefreshDue_ = false;
+    bool stateRefreshDue_ = false;
     QMultiHash<QString, QPointer<QWidget>> linked_;
 };

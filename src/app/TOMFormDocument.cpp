@@ -21,12 +21,16 @@ void TOMForm::InstallFileCommands() {
         }
         ReapplySelectionBar();
         SelectionSync();
+        ResetUndo();
         SelectionRefresh();
         StateRefresh();
     };
     h.showAddress = [this](const QString& path) { addressEdit_->setText(path); };
     h.commandEnabling = [this] { CommandEnabling(); };
-    h.loaded = [this] { StateRefresh(); };
+    h.loaded = [this] {
+        ResetUndo();
+        StateRefresh();
+    };
     h.raiseWindow = [this] {
         raise();
         activateWindow();
@@ -64,6 +68,8 @@ void TOMForm::LoadFile() {
 }
 
 void TOMForm::CommandEnabling() {
-    // Save follows the modified flag; undo joins with the undo commands.
+    // Save and undo follow the modified flag (nothing to undo in a document as it was read or
+    // written).
     EnableCommand(QStringLiteral("SaveM"), doc_->isModified());
+    if (ring_) EnableCommand(QStringLiteral("UndoM"), doc_->isModified());
 }

@@ -44,7 +44,7 @@ void TOMForm::WriteLinePanel() {
 }
 
 void TOMForm::StateRefresh() {
-    // Save follows the modified flag; the find commands and undo join with their groups.
+    // Save and undo follow the modified flag.
     CommandEnabling();
     WriteLinePanel();
 }

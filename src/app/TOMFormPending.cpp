@@ -17,9 +17,6 @@ void TOMForm::InstallFormattingCommands() {}
 // findHistory hold its stored place and history).
 void TOMForm::InstallFindCommands() {}
 
-// Caret and status, line commands, undo ring and the key relay.
-void TOMForm::InstallCaretCommands() {}
-
 // Copy menu, background colour, ruler and text check (PopupMenu3, RulerM, CtrlTabM's group).
 void TOMForm::InstallCopyMenuCommands() {}
 
@@ -31,14 +28,3 @@ void TOMForm::InstallGenerationCommands() {}
 
 // Printing and preview.
 void TOMForm::InstallPrintCommands() {}
-
-// The key relay (with the caret commands): sees every event before it is delivered; true eats
-// the event.
-bool TOMForm::KeyRelay(QObject*, QEvent*) {
-    return false;
-}
-
-// Records the edit kind of a command that is about to change the document.
-void TOMForm::NoteEditKind(int kind) {
-    editKind = kind;
-}

@@ -275,8 +275,11 @@ void TOMForm::ApplyMode() {
     if (verticalFlag) wrapOff = false;  // vertical text always wraps at the window edge
     ApplyWrap();
     mirroring = false;
+    // Insert mode again, in both views.
     insertMode = true;
     panels_[2]->setText(QStringLiteral("挿入"));
+    view1_->SetOverwriteMode(false);
+    view2_->SetOverwriteMode(false);
     view1_->SetVertical(verticalFlag);
     view2_->SetVertical(verticalFlag);
     for (TRichEditEx* v : {view1_, view2_}) {

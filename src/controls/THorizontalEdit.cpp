@@ -373,7 +373,8 @@ bool THorizontalEdit::event(QEvent* e) {
     if (e->type() == QEvent::ShortcutOverride && routeStandardKeys_) {
         auto* ke = static_cast<QKeyEvent*>(e);
         if (ke == QKeySequence::Cut || ke == QKeySequence::Copy || ke == QKeySequence::Paste ||
-            ke == QKeySequence::SelectAll) {
+            ke == QKeySequence::SelectAll || ke == QKeySequence::Undo ||
+            ke == QKeySequence::Redo) {
             e->ignore();  // let the window's menu shortcut run the command
             return true;
         }

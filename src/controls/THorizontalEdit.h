@@ -22,8 +22,8 @@ public:
     void SetParked(bool parked);
     bool Parked() const { return parked_; }
 
-    // When set, the standard cut, copy, paste and select-all keys are left to the window's own
-    // commands (menu shortcuts) instead of being handled here.
+    // When set, the standard cut, copy, paste, select-all, undo and redo keys are left to the
+    // window's own commands (menu shortcuts) instead of being handled here.
     void SetRouteStandardKeys(bool route) { routeStandardKeys_ = route; }
     int SelectionBarWidth() const;
     // Laying the lines out at a fixed width (pixels) instead of the view's width; 0: the
@@ -53,6 +53,7 @@ public:
     void SetSelectionBar(bool on) override;
     void SetBackground(const QColor& color) override;
     void SetReadOnly(bool readOnly) override { setReadOnly(readOnly); }
+    void SetOverwriteMode(bool on) override { setOverwriteMode(on); }
     void SetUpdatesSuspended(bool suspended) override;
     void Cut() override { cut(); }
     void Copy() override { copy(); }

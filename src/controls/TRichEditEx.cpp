@@ -116,6 +116,11 @@ void TRichEditEx::Attach(TRichEditPresenter* p) {
         connect(view, &TVerticalView::SelectionChanged, this, &TRichEditEx::SelectionChanged);
         connect(view, &TVerticalView::CursorPositionChanged, this,
                 &TRichEditEx::SelectionChanged);
+        // The view's own Insert key (when no window takes it first).
+        connect(view, &TVerticalView::OverwriteModeChanged, this,
+                [this, view](bool on) {
+                    if (current_->Widget() == view) overwrite_ = on;
+                });
     }
 }
 
@@ -125,6 +130,7 @@ void TRichEditEx::ApplyOptions(TRichEditPresenter* p) {
     p->SetHideScrollBars(hideScrollBars_);
     p->SetSelectionBar(selectionBar_);
     p->SetBackground(ToQColor(color_));
+    p->SetOverwriteMode(overwrite_);
 }
 
 bool TRichEditEx::eventFilter(QObject* watched, QEvent* e) {
@@ -334,6 +340,11 @@ void TRichEditEx::SetModified(bool modified) {
 void TRichEditEx::SetReadOnly(bool readOnly) {
     horizontal_->SetReadOnly(readOnly);
     if (vertical_view_) vertical_view_->SetReadOnly(readOnly);
+}
+
+void TRichEditEx::SetOverwriteMode(bool on) {
+    overwrite_ = on;
+    current_->SetOverwriteMode(on);
 }
 
 void TRichEditEx::SetRouteStandardKeys(bool route) {

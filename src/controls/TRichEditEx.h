@@ -130,6 +130,9 @@ public:
     bool Modified() const;
     void SetModified(bool modified);
     void SetReadOnly(bool readOnly);
+    // Overwrite typing (the Insert key's other state) in whichever presentation is in use.
+    bool OverwriteMode() const { return overwrite_; }
+    void SetOverwriteMode(bool on);
     // Leaves the standard clipboard keys to the window's commands (see THorizontalEdit).
     void SetRouteStandardKeys(bool route);
 
@@ -173,6 +176,7 @@ private:
     bool hideScrollBars_ = false;
     bool selectionBar_ = false;
     bool plainText_ = false;
+    bool overwrite_ = false;
     TColor color_ = clWindow;
     int maxLength_ = 999999999;
     int updateDepth_ = 0;

@@ -46,6 +46,8 @@ public:
     virtual void SetSelectionBar(bool on) = 0;
     virtual void SetBackground(const QColor& color) = 0;
     virtual void SetReadOnly(bool readOnly) = 0;
+    // Typed characters replace the ones after the caret instead of being inserted.
+    virtual void SetOverwriteMode(bool on) = 0;
     // No repaint between begin and end.
     virtual void SetUpdatesSuspended(bool suspended) = 0;
 

@@ -33,7 +33,7 @@ public:
     void SetPosition(int position, QTextCursor::MoveMode mode = QTextCursor::MoveAnchor);
 
     bool OverwriteMode() const { return m_overwrite; }
-    void SetOverwriteMode(bool on);
+    void SetOverwriteMode(bool on) override;
     bool IsReadOnly() const { return m_readOnly; }
     void SetReadOnly(bool on) override { m_readOnly = on; }
     // Hides the selection while the view has no focus.
