@@ -45,16 +45,15 @@ void TImeState::SetFrameworkOpen(bool open) {
 void TImeState::Refresh() {
     if (!hasFramework_ || asking_) return;
     asking_ = true;
-    QDBusMessage m = QDBusMessage::createMethodCall(kService, kPath, kInterface,
-                                                    QStringLiteral("State"));
+    QDBusMessage m =
+        QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("State"));
     auto* watcher =
         new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(m, 500), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this](QDBusPendingCallWatcher* w) {
-                asking_ = false;
-                QDBusPendingReply<int> reply = *w;
-                // A framework that went away counts as closed.
-                SetFrameworkOpen(!reply.isError() && reply.value() == kActive);
-                w->deleteLater();
-            });
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        asking_ = false;
+        QDBusPendingReply<int> reply = *w;
+        // A framework that went away counts as closed.
+        SetFrameworkOpen(!reply.isError() && reply.value() == kActive);
+        w->deleteLater();
+    });
 }
