@@ -8,6 +8,7 @@
 
 #include "controls/THorizontalEdit.h"
 #include "controls/TSjisByteIndex.h"
+#include "controls/TSjisByteWalker.h"
 #include "controls/TVerticalView.h"
 
 namespace {
@@ -299,8 +300,9 @@ std::vector<int> TRichEditEx::FindAllText(const QString& text, int length, int s
     // The same search as QTextDocument::find (within one paragraph, letter case ignored, a
     // no-break space found as a space), the paragraphs' text taken once.
     const QString needle = FromCrLf(text);
-    const int to = end < 0 ? doc_->characterCount() : PositionOfByte(end);
-    int from = PositionOfByte(std::max(0, start));
+    TSjisByteWalker bytes(doc_, index_);
+    const int to = end < 0 ? doc_->characterCount() : bytes.PositionOfByte(end);
+    int from = bytes.PositionOfByte(std::max(0, start));
     QTextBlock b = doc_->findBlock(from);
     QString blockText;
     int blockNo = -1;
@@ -318,9 +320,9 @@ std::vector<int> TRichEditEx::FindAllText(const QString& text, int length, int s
         }
         const int at = b.position() + idx;
         if (at + int(needle.size()) > to) break;
-        const int atByte = ByteOfPosition(at);
+        const int atByte = bytes.ByteOfPosition(at);
         out.push_back(atByte);
-        from = PositionOfByte(atByte + std::max(length, 1));
+        from = bytes.PositionOfByte(atByte + std::max(length, 1));
         if (from <= at) from = at + 1;  // never search the same place again
         if (from >= b.position() + b.length()) b = doc_->findBlock(from);
     }
@@ -337,10 +339,12 @@ int TRichEditEx::ReplaceRanges(const std::vector<int>& starts, int length, const
     };
     std::vector<Range> ranges;
     ranges.reserve(starts.size());
+    TSjisByteWalker bytes(doc_, index_);
     for (int s : starts) {
-        const int from = PositionOfByte(s);
-        const int to = PositionOfByte(std::max(0, s + length));
-        ranges.push_back({from, to, ByteOfPosition(to) - ByteOfPosition(from)});
+        const int from = bytes.PositionOfByte(s);
+        const int fromByte = bytes.ByteOfPosition(from);
+        const int to = bytes.PositionOfByte(std::max(0, s + length));
+        ranges.push_back({from, to, bytes.ByteOfPosition(to) - fromByte});
     }
     const QString inserted = FromCrLf(text);
     const int insertedBytes =
