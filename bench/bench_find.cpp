@@ -1,5 +1,5 @@
 // Find and replace on the whole novel through a view: find next of a phrase near its end, and
-// replace all of 「の」 (one edit block, as one undo step).
+// replace all of 「の」 (one edit block, as one undo step) in a shown horizontal or vertical view.
 
 #include <benchmark/benchmark.h>
 
@@ -46,6 +46,7 @@ void BM_ReplaceAllNo(benchmark::State& state) {
     QTextDocument doc;
     TRichEditEx view;
     view.SetDocument(&doc);
+    view.SetVertical(state.range(0) == 1);
     view.resize(800, 600);
     view.show();
     TViewFindTarget target(view);
@@ -69,7 +70,8 @@ void BM_ReplaceAllNo(benchmark::State& state) {
 }
 
 BENCHMARK(BM_FindNextNearTheEnd)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReplaceAllNo)->Unit(benchmark::kMillisecond)->Iterations(1);
+// Argument: horizontal (0) or vertical (1) view.
+BENCHMARK(BM_ReplaceAllNo)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

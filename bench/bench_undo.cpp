@@ -1,5 +1,6 @@
 // Undo snapshots of the whole novel (377k characters): taking one, restoring one into the
-// document alone and into a shown view, for the plain text and for the novel as LibreOffice's
+// document alone and into a shown horizontal or vertical view (after a word was typed, and
+// after the document was emptied), for the plain text and for the novel as LibreOffice's
 // RTF (a font and size on every run). A deep copy of the document is measured beside them as
 // the form the snapshots avoid.
 
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include "app/DocumentFiles.h"
@@ -53,13 +55,36 @@ void BM_DeepCopy(benchmark::State& state) {
     }
 }
 
+// What the restore has to undo: a word typed in the middle of the novel (the usual undo), or
+// the whole text (the document was emptied).
+enum EditKind { kTyped = 0, kEmptied = 1 };
+
+void Edit(QTextDocument& doc, int edit) {
+    QTextCursor c(&doc);
+    if (edit == kEmptied) {
+        c.select(QTextCursor::Document);
+        c.removeSelectedText();
+        return;
+    }
+    c.setPosition(doc.characterCount() / 2);
+    c.insertText(QStringLiteral("書き足した言葉"));
+}
+
 void BM_RestoreDocument(benchmark::State& state) {
     QTextDocument& doc = Novel(int(state.range(0)));
     const TDocumentSnapshot s = TDocumentSnapshot::Capture(doc);
     QTextDocument target;
-    for (auto _ : state) s.RestoreInto(&target);
+    s.RestoreInto(&target);
+    for (auto _ : state) {
+        state.PauseTiming();
+        Edit(target, int(state.range(1)));
+        state.ResumeTiming();
+        s.RestoreInto(&target);
+    }
 }
 
+// The view shows the novel (horizontally, or vertically when range(2) is 1); each round changes
+// it, lets the view lay the change out, and times the restore with the view's relayout.
 void BM_RestoreView(benchmark::State& state) {
     QTextDocument& doc = Novel(int(state.range(0)));
     TSnapshotEntry e;
@@ -69,9 +94,16 @@ void BM_RestoreView(benchmark::State& state) {
     QTextDocument target;
     TRichEditEx view;
     view.SetDocument(&target);
+    view.SetVertical(state.range(2) == 1);
     view.resize(800, 600);
     view.show();
+    TViewSnapshot::Restore(view, e);
+    QApplication::processEvents();
     for (auto _ : state) {
+        state.PauseTiming();
+        Edit(target, int(state.range(1)));
+        QApplication::processEvents();
+        state.ResumeTiming();
         TViewSnapshot::Restore(view, e);
         QApplication::processEvents();
     }
@@ -79,8 +111,13 @@ void BM_RestoreView(benchmark::State& state) {
 
 BENCHMARK(BM_Snapshot)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeepCopy)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RestoreDocument)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RestoreView)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+// Arguments: plain (0) or RTF (1) novel; typed (0) or emptied (1); horizontal (0) or vertical (1).
+BENCHMARK(BM_RestoreDocument)
+    ->ArgsProduct({{0, 1}, {kTyped, kEmptied}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RestoreView)
+    ->ArgsProduct({{0, 1}, {kTyped, kEmptied}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

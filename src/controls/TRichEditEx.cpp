@@ -8,6 +8,7 @@
 
 #include "controls/THorizontalEdit.h"
 #include "controls/TSjisByteIndex.h"
+#include "controls/TSjisByteWalker.h"
 #include "controls/TVerticalView.h"
 
 namespace {
@@ -296,6 +297,86 @@ int TRichEditEx::FindText(const QString& text, int start, int end) const {
     const QTextCursor found = doc_->find(FromCrLf(text), at);  // letter case ignored
     if (found.isNull() || found.selectionEnd() > to) return -1;
     return ByteOfPosition(found.selectionStart());
+}
+
+std::vector<int> TRichEditEx::FindAllText(const QString& text, int length, int start,
+                                          int end) const {
+    std::vector<int> out;
+    if (text.isEmpty()) return out;
+    // The same search as QTextDocument::find (within one paragraph, letter case ignored, a
+    // no-break space found as a space), the paragraphs' text taken once.
+    const QString needle = FromCrLf(text);
+    TSjisByteWalker bytes(doc_, index_);
+    const int to = end < 0 ? doc_->characterCount() : bytes.PositionOfByte(end);
+    int from = bytes.PositionOfByte(std::max(0, start));
+    QTextBlock b = doc_->findBlock(from);
+    QString blockText;
+    int blockNo = -1;
+    while (b.isValid() && from < to) {
+        if (b.blockNumber() != blockNo) {
+            blockNo = b.blockNumber();
+            blockText = b.text();
+            blockText.replace(QChar::Nbsp, u' ');
+        }
+        const int idx = blockText.indexOf(needle, from - b.position(), Qt::CaseInsensitive);
+        if (idx < 0) {
+            b = b.next();
+            if (b.isValid()) from = b.position();
+            continue;
+        }
+        const int at = b.position() + idx;
+        if (at + int(needle.size()) > to) break;
+        const int atByte = bytes.ByteOfPosition(at);
+        out.push_back(atByte);
+        from = bytes.PositionOfByte(atByte + std::max(length, 1));
+        if (from <= at) from = at + 1;  // never search the same place again
+        if (from >= b.position() + b.length()) b = doc_->findBlock(from);
+    }
+    return out;
+}
+
+int TRichEditEx::ReplaceRanges(const std::vector<int>& starts, int length, const QString& text,
+                               const std::function<void()>& done) {
+    if (starts.empty()) return 0;
+    // Document positions and byte lengths are taken before the first change: the byte index
+    // follows the document only when the edit block ends.
+    struct Range {
+        int from, to, bytes;
+    };
+    std::vector<Range> ranges;
+    ranges.reserve(starts.size());
+    TSjisByteWalker bytes(doc_, index_);
+    for (int s : starts) {
+        const int from = bytes.PositionOfByte(s);
+        const int fromByte = bytes.ByteOfPosition(from);
+        const int to = bytes.PositionOfByte(std::max(0, s + length));
+        ranges.push_back({from, to, bytes.ByteOfPosition(to) - fromByte});
+    }
+    const QString inserted = FromCrLf(text);
+    const int insertedBytes =
+        TSjisByteIndex::TextBytes(inserted) + int(inserted.count(QLatin1Char('\n')));
+    const int grow = int(inserted.size());
+    QTextCursor c = Cursor();
+    c.beginEditBlock();
+    int shift = 0;  // document positions
+    int byteShift = 0;
+    for (const Range& r : ranges) {
+        c.setPosition(r.from + shift);
+        c.setPosition(r.to + shift, QTextCursor::KeepAnchor);
+        if (c.hasSelection()) {
+            QTextCursor first(doc_);
+            first.setPosition(c.selectionStart() + 1);
+            c.insertText(inserted, first.charFormat());
+        } else {
+            c.insertText(inserted);
+        }
+        shift += grow - (r.to - r.from);
+        byteShift += insertedBytes - r.bytes;
+        done();
+    }
+    c.endEditBlock();
+    SetCursor(c);
+    return byteShift;
 }
 
 // ----- options ----------------------------------------------------------------------------------

@@ -15,6 +15,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "controls/TRichEditPresenter.h"
 #include "controls/TextAttributes.h"
@@ -108,6 +109,16 @@ public:
     // First match of text at or after start and ending at or before end (-1: the end of the
     // text), letter case ignored; its byte position or -1.
     int FindText(const QString& text, int start, int end = -1) const;
+    // Every match as FindText finds them one after another: the first at or after start, each
+    // next one at or after the previous one's start plus length bytes; all ending at or before
+    // end. One scan over the paragraphs.
+    std::vector<int> FindAllText(const QString& text, int length, int start, int end) const;
+    // Replaces the ranges of length bytes at starts (ascending and apart, byte positions before
+    // the first replacement) by text as SetSelection and SetSelText would, in one edit block
+    // and without moving the view's caret until the end, where it stands after the last
+    // inserted text. done() is called after each range. Returns the change of length in bytes.
+    int ReplaceRanges(const std::vector<int>& starts, int length, const QString& text,
+                      const std::function<void()>& done);
 
     // ----- options -------------------------------------------------------------------------------
     bool WordWrap() const { return wordWrap_; }

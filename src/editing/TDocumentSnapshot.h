@@ -5,8 +5,11 @@
 // the runs of character formats as (length, format index). No rich-text writing or reading is
 // involved, so taking a snapshot of a long novel costs a walk over its paragraphs and fragments.
 //
-// Restoring rebuilds the document in place (the views that show it keep it), as one edit.
-// Documents with tables or other frames are kept as a copy of the document instead.
+// Restoring changes the document in place (the views that show it keep it), as one edit, and
+// only where it differs from the snapshot: the paragraphs at the start and at the end that are
+// alike in text, formats, list and character runs stay, and only the paragraphs between them
+// are replaced, so that the views lay out again just that part. Documents with tables or other
+// frames are kept as a copy of the document instead and are rebuilt whole.
 
 #include <QList>
 #include <QString>
@@ -23,8 +26,10 @@ public:
     TDocumentSnapshot() = default;
 
     static TDocumentSnapshot Capture(const QTextDocument& doc);
-    // Replaces the whole content of doc by the snapshot. Does nothing for an empty snapshot.
-    // The document's own undo history is cleared; its modified flag is left to the caller.
+    // Makes doc the snapshot: afterwards it holds the captured text with every character
+    // format, paragraph format, list and the root frame's format. Does nothing for an empty
+    // snapshot. The document's own undo history is cleared; its modified flag is left to the
+    // caller.
     void RestoreInto(QTextDocument* doc) const;
 
     // True for a default-constructed snapshot (nothing captured).
@@ -33,6 +38,7 @@ public:
     int CharacterCount() const;
 
 private:
+    struct Patch;  // the paragraph-wise comparison and replacement (TDocumentSnapshot.cpp)
     struct Run {
         int length;
         int format;  // index into formats
@@ -55,5 +61,8 @@ private:
         // Documents with frames (tables …) are kept whole.
         std::shared_ptr<QTextDocument> copy;
     };
+    // Replaces the whole content of doc (documents with frames on either side).
+    void Rebuild(QTextDocument* doc) const;
+
     std::shared_ptr<const Data> data_;
 };

@@ -17,8 +17,7 @@ int TFindRules::ByteLength(const QString& text) {
     return n;
 }
 
-bool TFindRules::FindNext(TFindTarget& view, TFindState& state) {
-    if (state.findText.isEmpty()) return false;
+std::pair<int, int> TFindRules::ForwardWindow(TFindTarget& view, TFindState& state) {
     if (state.rangeEnd < 0) {
         if (state.selectionOnly) {
             state.rangeStart = view.SelStart();
@@ -33,6 +32,12 @@ bool TFindRules::FindNext(TFindTarget& view, TFindState& state) {
     // The window ends at the range end exactly: a selection-only search never selects past it.
     // Without a selection range the text may have grown or shrunk since the range was set.
     const int end = state.rangeIsSelection ? state.rangeEnd : view.TextLength();
+    return {from, end};
+}
+
+bool TFindRules::FindNext(TFindTarget& view, TFindState& state) {
+    if (state.findText.isEmpty()) return false;
+    const auto [from, end] = ForwardWindow(view, state);
     const int at = view.Find(state.findText, from, end);
     if (at < 0) return false;
     view.SetSelection(at, ByteLength(state.findText));
@@ -84,4 +89,21 @@ bool TFindRules::Replace(TFindTarget& view, TFindState& state) {
     if (!SelectionMatches(view, state)) return false;
     Replacing(view, state);
     return true;
+}
+
+int TFindRules::ReplaceAllMatches(TFindTarget& view, TFindState& state,
+                                  const std::function<void(int)>& progress) {
+    if (state.findText.isEmpty()) return 0;
+    const auto [from, end] = ForwardWindow(view, state);
+    const int length = ByteLength(state.findText);
+    // Each step would search from the end of the text it inserted, which is where the replaced
+    // match ended in the text before: the matches follow one another without overlapping.
+    const std::vector<int> starts = view.FindAll(state.findText, length, from, end);
+    if (starts.empty()) return 0;
+    int count = 0;
+    const int shift =
+        view.ReplaceRanges(starts, length, state.replaceText, [&] { progress(++count); });
+    // Every match starts inside the range, whose end follows each change of length.
+    if (state.rangeIsSelection) state.rangeEnd += shift;
+    return count;
 }

@@ -4,6 +4,8 @@
 // selection, change the text and keep the search range.
 
 #include <QString>
+#include <functional>
+#include <utility>
 
 #include "editing/TFindState.h"
 
@@ -36,6 +38,9 @@ public:
     // From the present selection on: find next, and while it finds, replace. Each search starts
     // after the text just inserted, so a replacement that holds the search string ends. Returns
     // the number of replacements. progress (when given) is called after each replacement.
+    // The matches are looked for at once and replaced in one pass (they are the ones the steps
+    // would find: each search after an inserted text starts where the replaced match ended);
+    // the selection, the range and the text end as the steps leave them.
     template <class Progress>
     static int ReplaceAll(TFindTarget& view, TFindState& state, Progress&& progress);
     static int ReplaceAll(TFindTarget& view, TFindState& state) {
@@ -44,15 +49,14 @@ public:
 
 private:
     static void Replacing(TFindTarget& view, TFindState& state);
+    // Sets the search range on the first search, as find next does; returns the window
+    // [from, end) the next forward search looks in.
+    static std::pair<int, int> ForwardWindow(TFindTarget& view, TFindState& state);
+    static int ReplaceAllMatches(TFindTarget& view, TFindState& state,
+                                 const std::function<void(int)>& progress);
 };
 
 template <class Progress>
 int TFindRules::ReplaceAll(TFindTarget& view, TFindState& state, Progress&& progress) {
-    if (state.findText.isEmpty()) return 0;
-    int count = 0;
-    while (FindNext(view, state)) {
-        Replacing(view, state);
-        progress(++count);
-    }
-    return count;
+    return ReplaceAllMatches(view, state, [&](int count) { progress(count); });
 }

@@ -30,3 +30,14 @@ int TViewFindTarget::Find(const QString& text, int start, int end) const {
     if (start >= end) return -1;
     return view_.FindText(text, start, end);
 }
+
+std::vector<int> TViewFindTarget::FindAll(const QString& text, int length, int start,
+                                          int end) const {
+    if (start >= end) return {};
+    return view_.FindAllText(text, length, start, end);
+}
+
+int TViewFindTarget::ReplaceRanges(const std::vector<int>& starts, int length, const QString& text,
+                                   const std::function<void()>& done) {
+    return view_.ReplaceRanges(starts, length, text, done);
+}

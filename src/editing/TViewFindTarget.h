@@ -15,6 +15,10 @@ public:
     QString SelText() const override;
     void ReplaceSelection(const QString& text) override;
     int Find(const QString& text, int start, int end) const override;
+    // One scan and one edit block (TRichEditEx::FindAllText, ReplaceRanges).
+    std::vector<int> FindAll(const QString& text, int length, int start, int end) const override;
+    int ReplaceRanges(const std::vector<int>& starts, int length, const QString& text,
+                      const std::function<void()>& done) override;
 
 private:
     TRichEditEx& view_;

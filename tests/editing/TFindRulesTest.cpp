@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QTextCursor>
 #include <QTextDocument>
+#include <functional>
+#include <tuple>
+#include <vector>
 
 #include "controls/TRichEditEx.h"
 #include "editing/TFindRules.h"
@@ -188,5 +192,109 @@ INSTANTIATE_TEST_SUITE_P(
         ReplaceAllCase{"xaxaxa", "a", "", 0, 4, true, 2, "xxxa"},
         ReplaceAllCase{"xaxaxa", "q", "z", 0, 0, false, 0, "xaxaxa"},
         ReplaceAllCase{"xaxaxa", "", "z", 0, 0, false, 0, "xaxaxa"}));
+
+// ----- replace all in one pass against the step-by-step rule ----------------------------------
+
+// The view searched and changed one step at a time (find next, replace), as the rules do it
+// without a faster path.
+class StepTarget : public TViewFindTarget {
+public:
+    using TViewFindTarget::TViewFindTarget;
+    std::vector<int> FindAll(const QString& text, int length, int start, int end) const override {
+        return TFindTarget::FindAll(text, length, start, end);
+    }
+    int ReplaceRanges(const std::vector<int>& starts, int length, const QString& text,
+                      const std::function<void()>& done) override {
+        return TFindTarget::ReplaceRanges(starts, length, text, done);
+    }
+};
+
+enum class Way { Steps, OnePass, OnePassInEditBlock };
+
+struct OnePassCase {
+    const char* name;
+    const char* text;
+    const char* find;
+    const char* replace;
+    int selStart;
+    int selLength;
+    bool selectionOnly;
+    int count;
+    const char* result;
+    int caret;     // the selection afterwards: the caret after the last inserted text
+    int rangeEnd;  // selection only: the range end afterwards
+};
+
+class ReplaceAllOnePass : public ::testing::TestWithParam<std::tuple<OnePassCase, Way>> {};
+
+TEST_P(ReplaceAllOnePass, EndsAsTheStepsDo) {
+    const auto& [c, way] = GetParam();
+    View v(QString::fromUtf8(c.text), c.selStart, c.selLength);
+    StepTarget steps(v.view);
+    TFindTarget& target = way == Way::Steps ? static_cast<TFindTarget&>(steps) : v.target;
+    v.state.findText = QString::fromUtf8(c.find);
+    v.state.replaceText = QString::fromUtf8(c.replace);
+    v.state.selectionOnly = c.selectionOnly;
+    std::vector<int> progress;
+    QTextCursor block(&v.doc);
+    // The window replaces all in one edit block (one undo step).
+    if (way == Way::OnePassInEditBlock) block.beginEditBlock();
+    const int count =
+        TFindRules::ReplaceAll(target, v.state, [&](int n) { progress.push_back(n); });
+    if (way == Way::OnePassInEditBlock) block.endEditBlock();
+    EXPECT_EQ(count, c.count);
+    EXPECT_EQ(v.doc.toPlainText(), QString::fromUtf8(c.result));
+    EXPECT_EQ(v.view.SelStart(), c.caret);
+    EXPECT_EQ(v.view.SelLength(), 0);
+    ASSERT_EQ(int(progress.size()), c.count);
+    for (int i = 0; i < c.count; ++i) EXPECT_EQ(progress[size_t(i)], i + 1);
+    if (c.selectionOnly) {
+        EXPECT_EQ(v.state.rangeStart, c.selStart);
+        EXPECT_EQ(v.state.rangeEnd, c.rangeEnd);
+    }
+    // The positions still agree with the text.
+    EXPECT_EQ(v.view.TextLength(), TFindRules::ByteLength(v.view.Text()));
+}
+
+// Byte positions by hand: ASCII 1, kana and kanji 2, a paragraph end 2.
+const OnePassCase kOnePassCases[] = {
+    // Candidates that overlap: each search starts after the previous match.
+    {"Overlapping", "aaaa", "aa", "b", 0, 0, false, 2, "bb", 2, 0},
+    {"OverlappingOdd", "aaaaa", "aa", "b", 0, 0, false, 2, "bba", 2, 0},
+    // A replacement that holds the search string is not searched again.
+    {"ReplacementHoldsTheString", "aaaa", "aa", "aaa", 0, 0, false, 2, "aaaaaa", 6, 0},
+    {"ReplacementHoldsTheStringKana", "の猫の", "の", "のの", 0, 0, false, 2, "のの猫のの", 10, 0},
+    // The second byte of ア is 0x41 ("A") and that of 表 0x5C ("\"): never a match.
+    {"TrailByteLetter", "アaア", "A", "x", 0, 0, false, 1, "アxア", 3, 0},
+    {"TrailByteBackslash", "表\\表", "\\", "/", 0, 0, false, 1, "表/表", 3, 0},
+    // Letter case ignored.
+    {"LetterCase", "AbAB", "ab", "c", 0, 0, false, 2, "cc", 2, 0},
+    // From the caret on.
+    {"FromTheCaret", "aXaXa", "a", "b", 2, 0, false, 2, "aXbXb", 5, 0},
+    // Inside the selection only; the range end follows the longer replacement.
+    {"SelectionOnly", "xaxaxa", "a", "bb", 1, 4, true, 2, "xbbxbbxa", 6, 7},
+    {"SelectionOnlyShorter", "xaaxaaxa", "aa", "", 1, 6, true, 2, "xxxa", 2, 3},
+    {"SelectionOnlyToTheEnd", "xaxa", "a", "猫", 1, 3, true, 2, "x猫x猫", 6, 6},
+    // An empty replacement.
+    {"EmptyReplacement", "の猫の", "の", "", 0, 0, false, 2, "猫", 2, 0},
+    // A match that ends the text.
+    {"AtTheVeryEnd", "abcab", "ab", "X", 0, 0, false, 2, "XcX", 3, 0},
+    // Across paragraphs, longer (the byte positions move in every paragraph) …
+    {"Paragraphs", "の\nの\nの", "の", "のの", 0, 0, false, 3, "のの\nのの\nのの", 16, 0},
+    // … and a replacement that ends a paragraph.
+    {"ReplacementWithParagraphEnd", "a-b-c", "-", "\r\n", 0, 0, false, 2, "a\nb\nc", 6, 0},
+    {"NothingFound", "abc", "x", "y", 1, 0, false, 0, "abc", 1, 0},
+};
+
+std::string OnePassName(const ::testing::TestParamInfo<std::tuple<OnePassCase, Way>>& info) {
+    static const char* const ways[] = {"Steps", "OnePass", "OnePassInEditBlock"};
+    return std::string(std::get<0>(info.param).name) + "_" + ways[int(std::get<1>(info.param))];
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ReplaceAllOnePass,
+                         ::testing::Combine(::testing::ValuesIn(kOnePassCases),
+                                            ::testing::Values(Way::Steps, Way::OnePass,
+                                                              Way::OnePassInEditBlock)),
+                         OnePassName);
 
 }  // namespace
