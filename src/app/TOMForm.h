@@ -257,6 +257,8 @@ private:
     QLineEdit* baseLineEdit_ = nullptr;
     QSlider* baseLineTBar_ = nullptr;
     QObject* formatFilter_ = nullptr;
+    QObject* sizeList_ = nullptr;  // the size box's list and the popup that holds it
+    QObject* sizeListPopup_ = nullptr;
     QStringList installedFontNames_;
     TColor cuteColor_ = clBlack;
     bool sizeListFlag_ = false;

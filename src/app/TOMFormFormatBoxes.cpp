@@ -35,10 +35,11 @@ bool IsEnterOrTab(int key) {
            key == Qt::Key_Backtab;
 }
 
-// Focus that moves inside the window for good (not to a list that drops down, not to another
-// window such as a message box).
-bool Leaves(QEvent* e) {
+// Focus that moves inside the window for good (not to the box's own list that drops down, not
+// to another window such as a message box).
+bool Leaves(QEvent* e, QComboBox* box = nullptr) {
     const Qt::FocusReason r = static_cast<QFocusEvent*>(e)->reason();
+    if (box && box->view()->isVisible()) return false;
     return r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason;
 }
 }  // namespace
@@ -46,38 +47,39 @@ bool Leaves(QEvent* e) {
 void TOMForm::InstallFormatBoxFilters() {
     formatFilter_ = new FormatBoxFilter(
         this, [this](QObject* watched, QEvent* e) { return FormatBoxEvent(watched, e); });
-    for (QObject* o : std::initializer_list<QObject*>{
-             fontNameCB_, fontSizeCB_, fontColorCLCB_, baseLineTBar_, baseLineEdit_,
-             fontSizeCB_->view(), fontSizeCB_->view()->window()})
+    sizeList_ = fontSizeCB_->view();
+    sizeListPopup_ = fontSizeCB_->view()->window();
+    for (QObject* o :
+         std::initializer_list<QObject*>{fontNameCB_, fontSizeCB_, fontColorCLCB_, baseLineTBar_,
+                                         baseLineEdit_, sizeList_, sizeListPopup_})
         o->installEventFilter(formatFilter_);
     if (fontSizeCB_->lineEdit()) fontSizeCB_->lineEdit()->installEventFilter(formatFilter_);
 }
 
 bool TOMForm::FormatBoxEvent(QObject* watched, QEvent* e) {
     const QEvent::Type t = e->type();
-    QObject* sizeList = fontSizeCB_->view();
-    if (watched == sizeList || watched == sizeList->parent() ||
-        watched == fontSizeCB_->view()->window()) {
+    if (watched == sizeList_ || watched == sizeListPopup_) {
         // The size list is dropped down: a change is applied from now on, until the box is
         // left or the list is cancelled.
-        if (t == QEvent::Show && watched == fontSizeCB_->view()->window()) sizeListFlag_ = true;
+        if (t == QEvent::Show && watched == sizeListPopup_) sizeListFlag_ = true;
         if (t == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape)
             sizeListFlag_ = false;
         return false;
     }
     if (watched == fontNameCB_) {
         if (t == QEvent::KeyPress) return NameBoxKey(static_cast<QKeyEvent*>(e));
-        if (t == QEvent::FocusOut && Leaves(e)) FontNameCBExit();
+        if (t == QEvent::FocusOut && Leaves(e, fontNameCB_)) FontNameCBExit();
         return false;
     }
     if (watched == fontSizeCB_ || watched == fontSizeCB_->lineEdit()) {
         if (t == QEvent::KeyPress) return SizeBoxKey(static_cast<QKeyEvent*>(e));
-        if (t == QEvent::FocusOut && watched == fontSizeCB_ && Leaves(e)) FontSizeCBExit();
+        if (t == QEvent::FocusOut && watched == fontSizeCB_ && Leaves(e, fontSizeCB_))
+            FontSizeCBExit();
         return false;
     }
     if (watched == fontColorCLCB_) {
         if (t == QEvent::KeyPress) return ColorBoxKey(static_cast<QKeyEvent*>(e));
-        if (t == QEvent::FocusOut && Leaves(e)) FontColorCLCBExit();
+        if (t == QEvent::FocusOut && Leaves(e, fontColorCLCB_)) FontColorCLCBExit();
         return false;
     }
     if (watched == baseLineTBar_) {
@@ -92,12 +94,10 @@ bool TOMForm::FormatBoxEvent(QObject* watched, QEvent* e) {
         }
         if (t == QEvent::FocusIn) {
             // The display never keeps the focus.
-            QTimer::singleShot(0, this, [this] {
-                if (baseLineTBar_->isEnabled())
-                    baseLineTBar_->setFocus();
-                else
-                    active_->setFocus();
-            });
+            if (baseLineTBar_->isEnabled())
+                baseLineTBar_->setFocus();
+            else
+                active_->setFocus();
         }
         return false;
     }
@@ -105,14 +105,13 @@ bool TOMForm::FormatBoxEvent(QObject* watched, QEvent* e) {
 }
 
 void TOMForm::ViewTakesFocus() {
-    // After the focus change that is going on: unless it went to one of the views, the active
-    // view takes the focus.
-    QTimer::singleShot(0, this, [this] {
-        QWidget* f = QApplication::focusWidget();
-        if (f && (view1_->isAncestorOf(f) || view2_->isAncestorOf(f) || f == view1_ || f == view2_))
-            return;
-        active_->setFocus();
-    });
+    // Called while the focus leaves a bar control: the widget it goes to already holds it.
+    // Unless that is one of the views, the active view takes the focus instead.
+    QWidget* to = QApplication::focusWidget();
+    if (to &&
+        (to == view1_ || to == view2_ || view1_->isAncestorOf(to) || view2_->isAncestorOf(to)))
+        return;
+    active_->setFocus();
 }
 
 // ----- keys -------------------------------------------------------------------------------------
