@@ -394,9 +394,13 @@ void TOMForm::FollowSelection() {
     {
         const QSignalBlocker block(fontColorCLCB_);
         if (a.uniform & TCharAttributes::Color) {
-            // A colour the box does not list is added first and chosen by the second call.
+            // A system colour the box does not list shows as the colour it stands for; any
+            // other colour the box does not list is added first and chosen by the second call.
             fontColorCLCB_->setColor(a.color);
-            if (fontColorCLCB_->color() != a.color) fontColorCLCB_->setColor(a.color);
+            if (fontColorCLCB_->color() != a.color && IsSystemColor(a.color))
+                fontColorCLCB_->setColor(ColorToRGB(a.color));
+            else if (fontColorCLCB_->color() != a.color)
+                fontColorCLCB_->setColor(a.color);
         } else {
             fontColorCLCB_->setColor(clNone);
         }

@@ -192,7 +192,8 @@ void TOMForm::FontSizeCBExit() {
 void TOMForm::FontColorCLCBExit() {
     const TCharAttributes a = active_->SelAttributes();
     const TColor c = fontColorCLCB_->color();
-    if ((a.uniform & TCharAttributes::Color) && c != clNone && c != a.color) ApplyFontColor();
+    if ((a.uniform & TCharAttributes::Color) && c != clNone && ColorToRGB(c) != ColorToRGB(a.color))
+        ApplyFontColor();
     ViewTakesFocus();
 }
 
