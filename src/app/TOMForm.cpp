@@ -36,6 +36,9 @@ TOMForm::~TOMForm() {
     // FormDestroy: everything the window made is one of its children, the application-wide
     // filter goes with it.
     qApp->removeEventFilter(this);
+    // The bar controls stop reporting to the window before they go.
+    delete formatFilter_;
+    formatFilter_ = nullptr;
 }
 
 void TOMForm::FormCreate() {

@@ -27,16 +27,20 @@
 
 class QAction;
 class QActionGroup;
+class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QSlider;
 class QSplitter;
 class QTextDocument;
 class QToolButton;
 class DocumentFiles;
 class TBand;
 class TImeState;
+class TColorLookupComboBox;
 class TRichEditEx;
 class TSnapshotRing;
 struct TSnapshotEntry;
@@ -216,6 +220,72 @@ public:
     // Set while a composition of the input method has not been committed yet.
     bool imePending = false;
 
+    // ----- formatting (TOMFormFormat.cpp, TOMFormFormatBoxes.cpp) ----------------------------
+    // The font bar (name, size and colour boxes, colour button), the format bar (style,
+    // alignment and bullet buttons, baseline controls) and the format menu. Every change notes
+    // edit kind 6 first and is applied once, through the active view.
+    // Updates the boxes, buttons and the baseline track bar from the active view's selection.
+    void FollowSelection();
+    void FontNameMClick();
+    void FontSizeMClick();
+    void FontColorMClick();
+    void ColorBtnMClick();
+    // Style menu items: invert the style button and press it. style: bold 0 … strike-out 3.
+    void StyleMClick(int style);
+    // The four style buttons: apply the pressed button's new state.
+    void BoldTBClick(QToolButton* sender);
+    void RowLeftMClick();
+    void RowCenterMClick();
+    void RowRightMClick();
+    void BulletMClick();
+    void BulletTBClick();
+    // Apply the name box's name, the size box's number, the colour box's colour.
+    void ApplyFontName();
+    void ApplyFontSize();
+    void ApplyFontColor();
+    void FontColorCuteBtnClick();
+    void BLineRockCheckBClick();
+    void BaseLineTBarChange();
+    void BaseLineEditClick();
+    // The colour of the colour button's face: the colour last applied from the colour box.
+    TColor CuteButtonColor() const { return cuteColor_; }
+    bool SizeListFlag() const { return sizeListFlag_; }
+
+private:
+    void InstallFormatBoxFilters();
+    bool FormatBoxEvent(QObject* watched, QEvent* e);
+    bool NameBoxKey(QKeyEvent* k);
+    bool SizeBoxKey(QKeyEvent* k);
+    bool ColorBoxKey(QKeyEvent* k);
+    bool BaseLineTBarKeyDown(QKeyEvent* k);
+    void FontNameCBExit();
+    void FontSizeCBExit();
+    void FontColorCLCBExit();
+    void ApplyParagraph(int alignment, bool bulletOnly, bool bullet);
+    void ApplyRunWise(const QString& name);
+    void LeaveBoxToView();
+    void ViewTakesFocus();
+    void SetCuteColor(TColor c);
+    void AddDocumentFontNames();
+    void AddFontName(const QString& name);
+    void SetBaseLinePosition(int points);
+    QComboBox* fontSizeCB_ = nullptr;
+    TColorLookupComboBox* fontColorCLCB_ = nullptr;
+    QToolButton* cuteBtn_ = nullptr;
+    QCheckBox* lockCheckB_ = nullptr;
+    QLineEdit* baseLineEdit_ = nullptr;
+    QSlider* baseLineTBar_ = nullptr;
+    QObject* formatFilter_ = nullptr;
+    QObject* sizeList_ = nullptr;  // the size box's list and the popup that holds it
+    QObject* sizeListPopup_ = nullptr;
+    QStringList installedFontNames_;
+    TColor cuteColor_ = clBlack;
+    bool sizeListFlag_ = false;
+    bool following_ = false;    // boxes and bar are being set from the selection
+    bool formatting_ = false;   // a format command is running
+    int knownFormatCount_ = 0;  // document formats already searched for font names
+
+public:
 signals:
     // The first showing has finished (the splash is gone, the document is ready).
     void Shown();

@@ -17,6 +17,7 @@
 #include "app/TBand.h"
 #include "app/TOMForm.h"
 #include "controls/TColorLookupComboBox.h"
+#include "controls/TStyleButton.h"
 #include "core/ColorListFile.h"
 
 namespace {
@@ -95,7 +96,9 @@ bool IsCheckButton(const QString& name) {
 
 QToolButton* TOMForm::AddButton(TBand* band, const QString& name, const QString& text,
                                 const QString& hint, const QString& command) {
-    auto* b = new QToolButton(band);
+    const bool style = name == QLatin1String("BoldTB") || name == QLatin1String("ItalicTB") ||
+                       name == QLatin1String("UnderLineTB") || name == QLatin1String("StrikeOutTB");
+    QToolButton* b = style ? new TStyleButton(band) : new QToolButton(band);
     b->setObjectName(name);
     b->setText(text);
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);

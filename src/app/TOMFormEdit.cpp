@@ -32,6 +32,7 @@ void TOMForm::SelectionRefresh() {
     for (const char* n : {"CutM", "CopyM", "DeleteM"})
         EnableCommand(QString::fromUtf8(n), selected);
     WriteLinePanel();
+    FollowSelection();
 }
 
 void TOMForm::WriteLinePanel() {

@@ -10,9 +10,6 @@
 // The vertical switch commands are enabled once a factory is registered.
 void TOMForm::InstallVerticalView() {}
 
-// Character and paragraph formatting: the font and style bars, the format menu.
-void TOMForm::InstallFormattingCommands() {}
-
 // Find and replace: the find bar, the find menu, the find dialog (findTop, findLeft and
 // findHistory hold its stored place and history).
 void TOMForm::InstallFindCommands() {}

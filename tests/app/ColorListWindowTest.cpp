@@ -66,7 +66,9 @@ TEST_P(ColorListAtStartUp, StoredTypeIsReadIntoTheBox) {
     Start();
     TColorLookupComboBox* box = Box();
     ASSERT_TRUE(box);
-    ASSERT_EQ(box->count(), kBasic + p.lines + 1);
+    // The box follows the selection: a text colour the list lacks is added as a custom colour.
+    EXPECT_LE(box->customCount(), 1);
+    ASSERT_EQ(box->count() - box->customCount(), kBasic + p.lines + 1);
     EXPECT_EQ(box->itemText(kBasic), QString::fromUtf8(p.first));
     EXPECT_EQ(box->itemText(box->count() - 1), QStringLiteral("その他..."));
     EXPECT_EQ(box->width(), p.width);
