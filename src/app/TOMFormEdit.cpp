@@ -31,6 +31,7 @@ void TOMForm::SelectionRefresh() {
     const bool selected = active_->SelLength() > 0;
     for (const char* n : {"CutM", "CopyM", "DeleteM"})
         EnableCommand(QString::fromUtf8(n), selected);
+    FindSelectionRefresh(selected);
     WriteLinePanel();
 }
 
@@ -45,6 +46,7 @@ void TOMForm::WriteLinePanel() {
 
 void TOMForm::StateRefresh() {
     // Save follows the modified flag; the find commands and undo join with their groups.
+    FindStateRefresh();
     CommandEnabling();
     WriteLinePanel();
 }

@@ -13,10 +13,6 @@ void TOMForm::InstallVerticalView() {}
 // Character and paragraph formatting: the font and style bars, the format menu.
 void TOMForm::InstallFormattingCommands() {}
 
-// Find and replace: the find bar, the find menu, the find dialog (findTop, findLeft and
-// findHistory hold its stored place and history).
-void TOMForm::InstallFindCommands() {}
-
 // Caret and status, line commands, undo ring and the key relay.
 void TOMForm::InstallCaretCommands() {}
 

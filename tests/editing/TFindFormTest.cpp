@@ -62,7 +62,8 @@ TEST(TFindForm, HasEveryControlWithItsNameAndCaption) {
     EXPECT_TRUE(form.findChild<QPushButton*>(QStringLiteral("FindNextBtn"))->isDefault());
     // The replacement part lives on Panel1.
     auto* panel = form.findChild<QWidget*>(QStringLiteral("Panel1"));
-    for (const char* n : {"Label2", "ReplaceStringCB", "ReplaceBtn", "ReplaceNextBtn", "ReplaceAllBtn"})
+    for (const char* n :
+         {"Label2", "ReplaceStringCB", "ReplaceBtn", "ReplaceNextBtn", "ReplaceAllBtn"})
         EXPECT_EQ(form.findChild<QWidget*>(QString::fromUtf8(n))->parentWidget(), panel) << n;
 }
 
