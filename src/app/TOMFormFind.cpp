@@ -176,7 +176,8 @@ void TOMForm::FindDialogUpdate() {
     }
     EnableCommand(N("FindEXM"), false);
     TFindForm* d = FindForm();
-    d->ApplyLayout(findMode ? TFindForm::Layout::Find : TFindForm::Layout::Replace);
+    const auto layout = findMode ? TFindForm::Layout::Find : TFindForm::Layout::Replace;
+    if (d->CurrentLayout() != layout) d->ApplyLayout(layout);
     if (findFreshOpen && !findActivateAsked_) {
         // Brought up once for each opening command; the activation takes the flag.
         findActivateAsked_ = true;

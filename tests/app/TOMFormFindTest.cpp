@@ -5,8 +5,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 #include "MainWindowTestSupport.h"
@@ -452,6 +454,33 @@ INSTANTIATE_TEST_SUITE_P(
                            ReplaceAllRow{"猫と猫と犬", "猫", "ねこ", 0, "ねことねこと犬", 2}),
                        ::testing::Bool()));
 
+TEST_F(FindWindow, ReplaceAllOverALongTextLetsTheWindowPaintAndIsOneStep) {
+    QString text;
+    for (int i = 0; i < 1500; ++i) text += QStringLiteral("吾輩は猫である。\r\n");
+    TOMForm* f = Open(text);
+    f->FindForm()->SetFindText(QStringLiteral("猫"));
+    f->FindForm()->ReplaceStringCB()->setEditText(QStringLiteral("ねこ"));
+    f->ActiveView()->SetSelection(0, 0);
+    // Painting during the run: a timer that fires only when events are processed.
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(0);
+    QElapsedTimer clock;
+    clock.start();
+    MessageService::QueueAnswers({QMessageBox::Yes});
+    EXPECT_EQ(f->ReplaceAllClick(), 1500);
+    const qint64 ms = clock.elapsed();
+    timer.stop();
+    EXPECT_EQ(f->ActiveView()->Text(),
+              QString(text).replace(QStringLiteral("猫"), QStringLiteral("ねこ")));
+    EXPECT_EQ(kinds_, QList<int>({4}));
+    // Events were processed during a run that lasted longer than one pause.
+    if (ms > 200) {
+        EXPECT_GT(ticks, 0) << ms << " ms";
+    }
+}
+
 TEST_F(FindWindow, ReplaceAllAnsweredNoChangesNothing) {
     TOMForm* f = Open(QStringLiteral("a a a"));
     f->FindForm()->SetFindText(QStringLiteral("a"));
@@ -513,5 +542,30 @@ TEST_F(FindWindow, TheDialogKeepsItsPlace) {
 }
 
 INSTANTIATE_TEST_SUITE_P(HorizontalAndVertical, FindWindowViews, ::testing::Bool());
+
+}  // namespace
+
+namespace {
+
+// Pictures for looking at by eye, written only when ORIMAKI_SHOTS names a folder.
+TEST_F(FindWindow, Shots) {
+    const QString dir = qEnvironmentVariable("ORIMAKI_SHOTS");
+    if (dir.isEmpty()) GTEST_SKIP() << "ORIMAKI_SHOTS not set";
+    for (bool vertical : {false, true}) {
+        TOMForm* f = Open(QStringLiteral("吾輩は猫である。名前はまだ無い。\r\nどこで生れたか"
+                                         "とんと見当がつかぬ。猫"),
+                          vertical);
+        f->FindForm()->SetFindText(QStringLiteral("猫"));
+        f->ActiveView()->SetSelection(0, 0);
+        f->Command("ReplaceM")->trigger();
+        QApplication::processEvents();
+        f->Command("FindNextM")->trigger();
+        QApplication::processEvents();
+        const QString tag = vertical ? QStringLiteral("vertical") : QStringLiteral("horizontal");
+        ASSERT_TRUE(f->grab().save(QDir(dir).filePath(tag + QStringLiteral("-window.png"))));
+        ASSERT_TRUE(
+            f->FindForm()->grab().save(QDir(dir).filePath(tag + QStringLiteral("-dialog.png"))));
+    }
+}
 
 }  // namespace
