@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "core/ColorValue.h"
+#include "editing/TFindState.h"
 
 class QAction;
 class QActionGroup;
@@ -41,6 +42,7 @@ class DocumentFiles;
 class TBand;
 class TImeState;
 class TColorLookupComboBox;
+class TFindForm;
 class TRichEditEx;
 class TSnapshotRing;
 struct TSnapshotEntry;
@@ -286,6 +288,47 @@ private:
     int knownFormatCount_ = 0;  // document formats already searched for font names
 
 public:
+    // ----- find and replace (TOMFormFind.cpp) ---------------------------------------------------
+    // Dialog state: find mode only = find layout, replace mode only = replace layout, both =
+    // trace search (the dialog hidden, the selection is the search string), neither = closed.
+    bool findMode = false;
+    bool replaceMode = false;
+    // Set by the find commands (and the find and replace buttons pressed down); taken by the
+    // dialog's next activation, which then presets the selection-only switch.
+    bool findFreshOpen = false;
+    // The find dialog, made on first use (its search history filled from findHistory).
+    TFindForm* FindForm();
+    bool HasFindForm() const { return findForm_ != nullptr; }
+    // The search range and the strings as the find rules use them.
+    const TFindState& FindState() const { return findState_; }
+    void FindMClick();
+    void ReplaceMClick();
+    void FindEXMClick();
+    // The find, replace and trace-search check buttons (either of a pair) with their new state.
+    void FindTBClick(bool down);
+    void ReplaceTBClick(bool down);
+    void FindEXTBClick(bool down);
+    // Find next, previous and from the top: true when a match was selected.
+    bool FindNextMClick();
+    bool FindBackMClick();
+    bool FindHeadMClick();
+    // The replace step (F4 and the dialog's replace button): true when it replaced.
+    bool ReplaceRunMClick();
+    // Replace all after asking; the number of replacements.
+    int ReplaceAllClick();
+    // Runs after every find command and from the state refresh: shows, hides or lays out the
+    // dialog and sets the find commands and their buttons.
+    void FindDialogUpdate();
+    // The find part of the state refresh: an empty document disables the find commands and
+    // releases their buttons; otherwise find next, from the top and previous are enabled and
+    // the dialog state update runs.
+    void FindStateRefresh();
+    // The find part of the selection refresh: trace search is enabled exactly when something
+    // is selected; its buttons are up.
+    void FindSelectionRefresh(bool selected);
+    // Tests: sees every edit kind the find commands note, before it is noted.
+    void SetFindEditKindHook(std::function<void(int)> hook) { findEditKindHook_ = std::move(hook); }
+
 signals:
     // The first showing has finished (the splash is gone, the document is ready).
     void Shown();
@@ -363,5 +406,26 @@ private:
     TImeState* ime_ = nullptr;
     bool selectionRefreshDue_ = false;
     bool stateRefreshDue_ = false;
+
+    // ----- find and replace (TOMFormFind.cpp) ---------------------------------------------------
+    void FindTraceStep();
+    void FindActivated();
+    void FindDeactivated();
+    void FindShortcuts(bool given);
+    // The check-button pairs: 0 find, 1 replace, 2 trace search.
+    void SetFindButtons(int pair, bool down);
+    void ReadFindState();
+    void AddFindHistory();
+    void AddReplaceHistory();
+    void FindNotFound();
+    bool FindReplaceStep();
+    void NoteFindEditKind(int kind);
+    TFindForm* findForm_ = nullptr;
+    TFindState findState_;
+    // The check buttons of the three pairs, top bar and side bar (found once at installation).
+    std::array<QToolButton*, 6> findButtons_{};
+    // The dialog was asked to come up for the present fresh-open flag (it is asked once).
+    bool findActivateAsked_ = false;
+    std::function<void(int)> findEditKindHook_;
     QMultiHash<QString, QPointer<QWidget>> linked_;
 };

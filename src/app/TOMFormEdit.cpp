@@ -31,6 +31,7 @@ void TOMForm::SelectionRefresh() {
     const bool selected = active_->SelLength() > 0;
     for (const char* n : {"CutM", "CopyM", "DeleteM"})
         EnableCommand(QString::fromUtf8(n), selected);
+    FindSelectionRefresh(selected);
     WriteLinePanel();
     FollowSelection();
 }
@@ -45,9 +46,12 @@ void TOMForm::WriteLinePanel() {
 }
 
 void TOMForm::StateRefresh() {
-    // Save and undo follow the modified flag.
+    // The find commands follow the text; save and undo follow the modified flag (also when the
+    // last character was just deleted, so that the emptied document can be saved). An empty
+    // document leaves the line panel as it was.
+    FindStateRefresh();
     CommandEnabling();
-    WriteLinePanel();
+    if (!doc_->isEmpty()) WriteLinePanel();
 }
 
 void TOMForm::CutMClick() {

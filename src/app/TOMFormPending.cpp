@@ -10,10 +10,6 @@
 // The vertical switch commands are enabled once a factory is registered.
 void TOMForm::InstallVerticalView() {}
 
-// Find and replace: the find bar, the find menu, the find dialog (findTop, findLeft and
-// findHistory hold its stored place and history).
-void TOMForm::InstallFindCommands() {}
-
 // Copy menu, background colour, ruler and text check (PopupMenu3, RulerM, CtrlTabM's group).
 void TOMForm::InstallCopyMenuCommands() {}
 
