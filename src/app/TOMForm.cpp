@@ -109,8 +109,8 @@ void TOMForm::FormShow() {
     ApplySplit();
     ArrangeBars();
     ApplyCaptions();
-    Action("RulerM")->setChecked(ruler_->isVisibleTo(this));
-    Action("RulerPop")->setChecked(ruler_->isVisibleTo(this));
+    Command("RulerM")->setChecked(ruler_->isVisibleTo(this));
+    Command("RulerPop")->setChecked(ruler_->isVisibleTo(this));
     TSplashForm::ProgressStep();
     if (!args_.isEmpty()) {
         LoadFromCommandLine();

@@ -14,9 +14,9 @@
 #include "editing/TAddressBar.h"
 
 void TOMForm::InstallAddressCommands() {
-    auto* folderTB = findChild<QToolButton*>(QStringLiteral("AddressTB"));
-    auto* desktopTB = findChild<QToolButton*>(QStringLiteral("ADeskTopTB"));
-    auto* extTB = findChild<QToolButton*>(QStringLiteral("ExtCuBtn"));
+    auto* folderTB = Button("AddressTB");
+    auto* desktopTB = Button("ADeskTopTB");
+    auto* extTB = Button("ExtCuBtn");
     if (!addressEdit_ || !folderTB || !desktopTB || !extTB) return;
     auto* bar = new TAddressBar(this, addressEdit_, folderTB, desktopTB, extTB);
     bar->setObjectName(QStringLiteral("AddressBar"));

@@ -151,15 +151,15 @@ void TOMForm::BuildBars() {
     }
     // Split and vertical buttons have handlers of their own.
     for (const char* n : {"S2UeShitaTB", "S2UeShitaTB2"}) {
-        auto* b = findChild<QToolButton*>(QString::fromUtf8(n));
+        QToolButton* b = Button(n);
         connect(b, &QToolButton::clicked, this, [this](bool down) { S2UeShitaTBClick(down); });
     }
     for (const char* n : {"S2SaYuuTB", "S2SaYuuTB2"}) {
-        auto* b = findChild<QToolButton*>(QString::fromUtf8(n));
+        QToolButton* b = Button(n);
         connect(b, &QToolButton::clicked, this, [this](bool down) { S2SaYuuTBClick(down); });
     }
     for (const char* n : {"TextModeTB", "TextModeTB2"}) {
-        auto* b = findChild<QToolButton*>(QString::fromUtf8(n));
+        QToolButton* b = Button(n);
         b->setEnabled(false);
         linked_.insert(QStringLiteral("TextModeTB"), b);
         connect(b, &QToolButton::clicked, this, &TOMForm::TextModeTBClick);
@@ -414,26 +414,26 @@ void TOMForm::ShowBands() {
 
 void TOMForm::ArrangeBars() {
     ShowBands();
-    Action("BarTateM")->setChecked(barsVertical);
-    Action("BarTatePop")->setChecked(barsVertical);
-    Action("BarNormalM")->setChecked(!barsVertical);
-    Action("BarNormalPop")->setChecked(!barsVertical);
+    Command("BarTateM")->setChecked(barsVertical);
+    Command("BarTatePop")->setChecked(barsVertical);
+    Command("BarNormalM")->setChecked(!barsVertical);
+    Command("BarNormalPop")->setChecked(!barsVertical);
     const char* items[5][2] = {{"ToolBarM", "ToolBarPop"},
                                {"FindBarM", "FindBarPop"},
                                {"FontBarM", "FontBarPop"},
                                {"StyleBarM", "StyleBarPop"},
                                {"AddressBarM", "AddressBarPop"}};
     for (int i = 0; i < 5; ++i) {
-        Action(QString::fromUtf8(items[i][0]))->setChecked(barFlags[size_t(i)]);
-        Action(QString::fromUtf8(items[i][1]))->setChecked(barFlags[size_t(i)]);
+        Command(items[i][0])->setChecked(barFlags[size_t(i)]);
+        Command(items[i][1])->setChecked(barFlags[size_t(i)]);
     }
 }
 
 void TOMForm::ApplyCaptions() {
     for (TBand* b : bands_) b->SetCaptionShown(barCaptions);
     for (TBand* b : rightBands_) b->SetCaptionShown(barCaptions);
-    Action("BarStringsM")->setChecked(barCaptions);
-    Action("BarStringsPop")->setChecked(barCaptions);
+    Command("BarStringsM")->setChecked(barCaptions);
+    Command("BarStringsPop")->setChecked(barCaptions);
 }
 
 void TOMForm::KeepBandPlaces() {

@@ -47,10 +47,10 @@ void TOMForm::InstallFileCommands() {
         f.setProperty(kCharsetProperty, kShiftJisCharset);
         return f;
     };
-    connect(Action("NewFileM"), &QAction::triggered, this, &TOMForm::NewFileMClick);
-    connect(Action("OpenM"), &QAction::triggered, files_, &DocumentFiles::Open);
-    connect(Action("SaveM"), &QAction::triggered, files_, [this] { files_->Save(); });
-    connect(Action("SaveAsM"), &QAction::triggered, this, &TOMForm::SaveAsMClick);
+    connect(Command("NewFileM"), &QAction::triggered, this, &TOMForm::NewFileMClick);
+    connect(Command("OpenM"), &QAction::triggered, files_, &DocumentFiles::Open);
+    connect(Command("SaveM"), &QAction::triggered, files_, [this] { files_->Save(); });
+    connect(Command("SaveAsM"), &QAction::triggered, this, &TOMForm::SaveAsMClick);
     for (const char* n : {"NewFileM", "OpenM", "SaveAsM"})
         EnableCommand(QString::fromUtf8(n), true);
 }

@@ -308,27 +308,27 @@ void TOMForm::BuildMenus() {
         if (it.value()->menu()) continue;
         it.value()->setEnabled(own.contains(it.key()));
     }
-    connect(Action("ExitM"), &QAction::triggered, this, &TOMForm::ExitMClick);
-    connect(Action("CutM"), &QAction::triggered, this, &TOMForm::CutMClick);
-    connect(Action("CopyM"), &QAction::triggered, this, &TOMForm::CopyMClick);
-    connect(Action("PasteM"), &QAction::triggered, this, &TOMForm::PasteMClick);
-    connect(Action("DeleteM"), &QAction::triggered, this, &TOMForm::DeleteMClick);
-    connect(Action("AllSelectM"), &QAction::triggered, this, &TOMForm::AllSelectMClick);
-    connect(Action("CtrlTabM"), &QAction::triggered, this, &TOMForm::CtrlTabMClick);
-    connect(Action("S2NoneM"), &QAction::triggered, this, &TOMForm::S2NoneMClick);
-    connect(Action("S2UeShitaM"), &QAction::triggered, this, &TOMForm::S2UeShitaMClick);
-    connect(Action("S2SaYuuM"), &QAction::triggered, this, &TOMForm::S2SaYuuMClick);
-    connect(Action("WordWrapOffM"), &QAction::triggered, this, &TOMForm::WordWrapOffMClick);
-    connect(Action("TateModeM"), &QAction::triggered, this, &TOMForm::TateModeMClick);
-    connect(Action("YokoModeM"), &QAction::triggered, this, &TOMForm::YokoModeMClick);
+    connect(Command("ExitM"), &QAction::triggered, this, &TOMForm::ExitMClick);
+    connect(Command("CutM"), &QAction::triggered, this, &TOMForm::CutMClick);
+    connect(Command("CopyM"), &QAction::triggered, this, &TOMForm::CopyMClick);
+    connect(Command("PasteM"), &QAction::triggered, this, &TOMForm::PasteMClick);
+    connect(Command("DeleteM"), &QAction::triggered, this, &TOMForm::DeleteMClick);
+    connect(Command("AllSelectM"), &QAction::triggered, this, &TOMForm::AllSelectMClick);
+    connect(Command("CtrlTabM"), &QAction::triggered, this, &TOMForm::CtrlTabMClick);
+    connect(Command("S2NoneM"), &QAction::triggered, this, &TOMForm::S2NoneMClick);
+    connect(Command("S2UeShitaM"), &QAction::triggered, this, &TOMForm::S2UeShitaMClick);
+    connect(Command("S2SaYuuM"), &QAction::triggered, this, &TOMForm::S2SaYuuMClick);
+    connect(Command("WordWrapOffM"), &QAction::triggered, this, &TOMForm::WordWrapOffMClick);
+    connect(Command("TateModeM"), &QAction::triggered, this, &TOMForm::TateModeMClick);
+    connect(Command("YokoModeM"), &QAction::triggered, this, &TOMForm::YokoModeMClick);
     const char* barItems[] = {"ToolBarM", "FindBarM", "FontBarM", "StyleBarM", "AddressBarM"};
     for (int i = 0; i < 5; ++i)
-        connect(Action(barItems[i]), &QAction::triggered, this, [this, i] { BarToggle(i); });
-    connect(Action("BarALLM"), &QAction::triggered, this, &TOMForm::BarALLMClick);
-    connect(Action("BarNoneM"), &QAction::triggered, this, &TOMForm::BarNoneMClick);
-    connect(Action("BarNormalM"), &QAction::triggered, this, &TOMForm::BarNormalMClick);
-    connect(Action("BarTateM"), &QAction::triggered, this, &TOMForm::BarTateMClick);
-    connect(Action("BarStringsM"), &QAction::triggered, this, &TOMForm::BarStringsMClick);
+        connect(Command(barItems[i]), &QAction::triggered, this, [this, i] { BarToggle(i); });
+    connect(Command("BarALLM"), &QAction::triggered, this, &TOMForm::BarALLMClick);
+    connect(Command("BarNoneM"), &QAction::triggered, this, &TOMForm::BarNoneMClick);
+    connect(Command("BarNormalM"), &QAction::triggered, this, &TOMForm::BarNormalMClick);
+    connect(Command("BarTateM"), &QAction::triggered, this, &TOMForm::BarTateMClick);
+    connect(Command("BarStringsM"), &QAction::triggered, this, &TOMForm::BarStringsMClick);
 }
 
 void TOMForm::BuildPopupMenus() {
@@ -409,7 +409,12 @@ QMenu* TOMForm::PopupMenu(int n) const {
 }
 
 void TOMForm::EnableCommand(const QString& name, bool enabled) {
-    if (QAction* a = Action(name)) a->setEnabled(enabled);
+    QAction* a = Action(name);
+    if (!a && !linked_.contains(name)) {
+        ReportMissingName(name);
+        return;
+    }
+    if (a) a->setEnabled(enabled);
     for (const QPointer<QWidget>& w : linked_.values(name))
         if (w) w->setEnabled(enabled);
 }

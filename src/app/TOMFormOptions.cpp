@@ -25,11 +25,11 @@ void TOMForm::InstallOptionsCommands() {
         if (closeAfterStartUp_)
             QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     });
-    if (QAction* a = Action(QStringLiteral("ShowOptionM"))) {
+    if (QAction* a = Command("ShowOptionM")) {
         connect(a, &QAction::triggered, this, &TOMForm::ShowOptionMClick);
         EnableCommand(QStringLiteral("ShowOptionM"), true);
     }
-    if (QAction* a = Action(QStringLiteral("Contents1"))) {
+    if (QAction* a = Command("Contents1")) {
         connect(a, &QAction::triggered, this, &TOMForm::Contents1Click);
         EnableCommand(QStringLiteral("Contents1"), true);
     }

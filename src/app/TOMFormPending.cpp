@@ -1,8 +1,8 @@
 // Hooks through which the later command groups install themselves into the main window.
 //
 // Each group defines its hook in a file of its own (connecting its menu items and tool buttons
-// through Action(), enabling them with EnableCommand) and removes the empty definition here.
-// Until then the group's commands stay visible and disabled.
+// through Command() and Button(), enabling them with EnableCommand) and removes the empty
+// definition here. Until then the group's commands stay visible and disabled.
 
 #include "app/TOMForm.h"
 

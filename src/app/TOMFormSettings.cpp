@@ -84,7 +84,7 @@ void TOMForm::LoadSettings() {
     wrapOff = st.Bool("Etc", QStringLiteral("Wrap"));
     indentStr = st.String("Etc", QStringLiteral("IndentStr"));
     shiftJisMode = st.Bool("Etc", QStringLiteral("ShiftJis"));
-    Action(shiftJisMode ? "SHIFTJISM" : "SJISOFFM")->setChecked(true);
+    Command(shiftJisMode ? "SHIFTJISM" : "SJISOFFM")->setChecked(true);
     // A count no close could have written (at most 20 are) is not taken at its word: reading
     // stops at a bound that keeps a damaged store from stalling the start.
     const int count = std::min(st.Int("Etc", QStringLiteral("FindStrCount")), kMaxFindRead);

@@ -115,10 +115,8 @@ void TOMForm::UnexpectedError() {
 }
 
 void TOMForm::SetSplitButtons(bool topBottom, bool leftRight) {
-    for (const char* n : {"S2UeShitaTB", "S2UeShitaTB2"})
-        findChild<QToolButton*>(QString::fromUtf8(n))->setChecked(topBottom);
-    for (const char* n : {"S2SaYuuTB", "S2SaYuuTB2"})
-        findChild<QToolButton*>(QString::fromUtf8(n))->setChecked(leftRight);
+    for (const char* n : {"S2UeShitaTB", "S2UeShitaTB2"}) Button(n)->setChecked(topBottom);
+    for (const char* n : {"S2SaYuuTB", "S2SaYuuTB2"}) Button(n)->setChecked(leftRight);
 }
 
 void TOMForm::ApplySplit() {
@@ -138,7 +136,7 @@ void TOMForm::ApplySplit() {
         const int pos = view1_->LineIndex(line);
         view1_->SetSelStart(pos < 0 ? view1_->TextLength() : pos);
         view1_->Presenter()->EnsureCursorVisible();
-        Action("S2NoneM")->setChecked(true);
+        Command("S2NoneM")->setChecked(true);
         SetSplitButtons(false, false);
         EnableCommand(QStringLiteral("CtrlTabM"), false);
         SyncWrapWidths();
@@ -149,11 +147,11 @@ void TOMForm::ApplySplit() {
     if (splitTopBottom) {
         splitter_->setOrientation(Qt::Vertical);
         splitter_->insertWidget(0, view1_);  // RichEditEx1 above
-        Action("S2UeShitaM")->setChecked(true);
+        Command("S2UeShitaM")->setChecked(true);
     } else {
         splitter_->setOrientation(Qt::Horizontal);
         splitter_->insertWidget(0, view2_);  // RichEditEx1 on the right
-        Action("S2SaYuuM")->setChecked(true);
+        Command("S2SaYuuM")->setChecked(true);
     }
     view2_->show();
     SetSplitButtons(splitTopBottom, splitLeftRight);
@@ -256,7 +254,7 @@ void TOMForm::ReapplySelectionBar() {
 }
 
 void TOMForm::ApplyWrap() {
-    QAction* item = Action("WordWrapOffM");
+    QAction* item = Command("WordWrapOffM");
     item->setChecked(wrapOff);
     view1_->SetWordWrap(!wrapOff);
     view2_->SetWordWrap(!wrapOff);
@@ -294,7 +292,7 @@ void TOMForm::ApplyMode() {
     }
     ReapplySelectionBar();
     active_->setFocus();
-    Action(verticalFlag ? "TateModeM" : "YokoModeM")->setChecked(true);
+    Command(verticalFlag ? "TateModeM" : "YokoModeM")->setChecked(true);
     mirroring = true;
     StateRefresh();
 }
