@@ -64,6 +64,8 @@ bool ReportWriteFailure(const std::string& path, int error) {
 }  // namespace
 
 bool CliIo::WriteFile(const std::string& path, std::string_view bytes) {
+    // "-o -" is standard output, so that the commands fit into pipes.
+    if (path == "-") return WriteStdout(bytes);
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::file_status st = fs::status(path, ec);  // follows links

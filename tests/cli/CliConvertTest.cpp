@@ -115,3 +115,18 @@ TEST(CliNovel, LargeInputPassesThroughWhole) {
 }
 
 }  // namespace
+
+// Both programs tell their version and stop (the editor without opening a window).
+TEST(CliVersion, BothProgramsAnswerVersion) {
+    const CliResult cli = RunCli("--version", "");
+    EXPECT_EQ(cli.status, 0);
+    EXPECT_EQ(cli.out, std::string("orimaki-cli ") + ORIMAKI_VERSION + "\n");
+    const std::string cmd = std::string("env -u DISPLAY QT_QPA_PLATFORM=none ") + ORIMAKI_BIN +
+                            "/orimaki --version";
+    FILE* p = popen(cmd.c_str(), "r");
+    ASSERT_NE(p, nullptr);
+    char buf[64] = {};
+    const size_t n = fread(buf, 1, sizeof buf - 1, p);
+    EXPECT_EQ(pclose(p), 0);
+    EXPECT_EQ(std::string(buf, n), std::string("orimaki ") + ORIMAKI_VERSION + "\n");
+}

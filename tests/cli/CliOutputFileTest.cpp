@@ -82,6 +82,19 @@ TEST_P(CliOutputFile, AFailedWriteKeepsTheOldFile) {
     EXPECT_FALSE(fs::exists(Path("missing")));
 }
 
+// "-o -" writes to standard output and creates no file named "-".
+TEST_P(CliOutputFile, DashIsStandardOutput) {
+    ASSERT_EQ(Run(Command(Path("file.out"))), 0);
+    const std::string cmd = "cd '" + dir_ + "' && " + ORIMAKI_BIN + "/orimaki-cli " +
+                            GetParam() + " in.txt -o - > piped.out 2>stderr";
+    const int raw = std::system(cmd.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 0);
+    EXPECT_FALSE(fs::exists(Path("-")));
+    EXPECT_EQ(Slurp(Path("piped.out")), Slurp(Path("file.out")));
+    EXPECT_FALSE(Slurp(Path("piped.out")).empty());
+}
+
 INSTANTIATE_TEST_SUITE_P(Commands, CliOutputFile,
                          ::testing::Values("to-rtf", "to-text", "yoko-html", "tate-text",
                                            "tate-html --method 3"));
