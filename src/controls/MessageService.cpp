@@ -1,5 +1,7 @@
 #include "controls/MessageService.h"
 
+#include <QApplication>
+
 namespace {
 struct State {
     MessageService::Responder responder;
@@ -12,6 +14,12 @@ State& state() {
 }
 }  // namespace
 
+bool MessageService::OnTopWindowShown() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && (w->windowFlags() & Qt::WindowStaysOnTopHint)) return true;
+    return false;
+}
+
 QMessageBox::StandardButton MessageService::Show(QWidget* parent, QMessageBox::Icon icon,
                                                  const QString& caption, const QString& text,
                                                  QMessageBox::StandardButtons buttons,
@@ -23,6 +31,9 @@ QMessageBox::StandardButton MessageService::Show(QWidget* parent, QMessageBox::I
     if (s.responder) return s.responder(rec);
     QMessageBox box(icon, caption, text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
+    // A box asked for while a window that stays on top is shown (the splash at start-up, the
+    // find dialog) would open behind it, out of reach of the user it is waiting for.
+    if (OnTopWindowShown()) box.setWindowFlag(Qt::WindowStaysOnTopHint);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -31,12 +42,18 @@ void MessageService::Inform(QWidget* parent, const QString& caption, const QStri
     Show(parent, icon, caption, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-void MessageService::SetResponder(Responder responder) { state().responder = std::move(responder); }
+void MessageService::SetResponder(Responder responder) {
+    state().responder = std::move(responder);
+}
 
 void MessageService::QueueAnswers(const QVector<QMessageBox::StandardButton>& answers) {
     state().queued += answers;
 }
 
-const QVector<MessageService::Record>& MessageService::History() { return state().history; }
+const QVector<MessageService::Record>& MessageService::History() {
+    return state().history;
+}
 
-void MessageService::ClearHistory() { state().history.clear(); }
+void MessageService::ClearHistory() {
+    state().history.clear();
+}

@@ -32,5 +32,7 @@ public:
     // Tests: answer the next boxes with these buttons, in order; after them, the responder.
     static void QueueAnswers(const QVector<QMessageBox::StandardButton>& answers);
     static const QVector<Record>& History();
+    // Whether a window that stays on top is shown now: a box then stays on top as well.
+    static bool OnTopWindowShown();
     static void ClearHistory();
 };
