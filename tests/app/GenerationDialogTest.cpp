@@ -12,6 +12,7 @@
 #include <QTabWidget>
 
 #include "MainWindowTestSupport.h"
+#include "vertical/ui/TCancelForm.h"
 #include "vertical/ui/THTMLForm.h"
 #include "vertical/ui/TPreImagePanel.h"
 #include "vertical/ui/TRadioGroup.h"
@@ -104,7 +105,11 @@ TEST_F(GenerationDialog, HtmlDialogTextsPagesGroupsAndHints) {
     EXPECT_EQ(pages->tabText(1), U("プレビュー"));
     EXPECT_EQ(pages->tabText(2), U("句読点など"));
     for (const TextRow& r : kCheckTexts) EXPECT_EQ(Get<QCheckBox>(&f, r.name)->text(), U(r.text));
-    for (const TextRow& r : kLabelTexts) EXPECT_EQ(Get<QLabel>(&f, r.name)->text(), U(r.text));
+    for (const TextRow& r : kLabelTexts) {
+        EXPECT_EQ(Get<QLabel>(&f, r.name)->text(), U(r.text));
+        // "HTML<HR>" must read as it stands, not as markup.
+        EXPECT_EQ(Get<QLabel>(&f, r.name)->textFormat(), Qt::PlainText) << r.name;
+    }
     for (const TextRow& r : kHints) EXPECT_EQ(Get<QWidget>(&f, r.name)->toolTip(), U(r.text));
     for (const GroupRow& g : kGroups) {
         auto* group = Get<TRadioGroup>(&f, g.name);
@@ -385,4 +390,45 @@ TEST_F(GenerationDialog, TextDialogTextsDefaultsAndStore) {
     EXPECT_EQ(f.Values().lineCount, 30);
 }
 
+}  // namespace
+
+namespace {
+// Pictures of the dialogs for looking at them: written when ORIMAKI_SHOTS names a folder.
+TEST_F(GenerationDialog, Pictures) {
+    const QString dir = qEnvironmentVariable("ORIMAKI_SHOTS");
+    if (dir.isEmpty()) GTEST_SKIP() << "set ORIMAKI_SHOTS to a folder to write the pictures";
+    THTMLForm f;
+    Open(f, 3);
+    f.show();
+    auto* pages = f.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    for (int i = 0; i < 3; ++i) {
+        pages->setCurrentIndex(i);
+        QApplication::processEvents();
+        EXPECT_TRUE(
+            f.grab().save(QDir(dir).filePath(QStringLiteral("htmlform-page%1.png").arg(i))));
+    }
+    f.findChild<QCheckBox*>(QStringLiteral("NameChk"))->setChecked(true);
+    f.findChild<QCheckBox*>(QStringLiteral("SizeChk"))->setChecked(true);
+    f.findChild<QCheckBox*>(QStringLiteral("StyleChk"))->setChecked(true);
+    f.findChild<QCheckBox*>(QStringLiteral("ColorChk"))->setChecked(true);
+    pages->setCurrentIndex(1);
+    QApplication::processEvents();
+    EXPECT_TRUE(f.grab().save(QDir(dir).filePath(QStringLiteral("htmlform-switches.png"))));
+    THTMLForm f4;
+    Open(f4, 4);
+    f4.show();
+    f4.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(2);
+    QApplication::processEvents();
+    EXPECT_TRUE(f4.grab().save(QDir(dir).filePath(QStringLiteral("htmlform-method4.png"))));
+    TTateTextForm t;
+    t.LoadValues(SettingsStore());
+    t.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(t.grab().save(QDir(dir).filePath(QStringLiteral("tatetextform.png"))));
+    TCancelForm c;
+    c.SetProgress(40, 100);
+    c.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(c.grab().save(QDir(dir).filePath(QStringLiteral("cancelform.png"))));
+}
 }  // namespace

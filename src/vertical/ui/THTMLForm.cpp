@@ -30,6 +30,8 @@ QString Hint(const char* utf8) {
 QLabel* Label(const char* name, const char* text, QWidget* parent) {
     auto* l = new QLabel(U(text), parent);
     l->setObjectName(U(name));
+    // Texts such as "HTML<HR>" are shown as they are, never as markup.
+    l->setTextFormat(Qt::PlainText);
     return l;
 }
 

@@ -54,6 +54,7 @@ TTateTextForm::TTateTextForm(QWidget* parent) : QDialog(parent) {
     tateText0Chk_->setObjectName(QStringLiteral("TateText0Chk"));
     staticText1_ = new QLabel(U("半角スペースを排除\n『方式-その零』と同じ"), this);
     staticText1_->setObjectName(QStringLiteral("StaticText1"));
+    staticText1_->setTextFormat(Qt::PlainText);
     staticText1_->setCursor(Qt::PointingHandCursor);
     staticText1_->installEventFilter(this);
     zeroRow->addWidget(tateText0Chk_);
