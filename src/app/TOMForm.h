@@ -11,6 +11,8 @@
 //   TOMFormViews.cpp     the views, split, resize layout, wrap, vertical switch
 //   TOMFormEdit.cpp      clipboard and selection commands, selection sync and refresh
 //   TOMFormPending.cpp   the hooks through which the later command groups are installed
+//   TOMFormGenerate.cpp  vertical HTML and vertical text generation; TOMFormYokoHtml.cpp the
+//                        horizontal HTML export
 // Further command groups go into files of their own (TOMFormFiles.cpp, …) and reach the window
 // through Action(), Command enabling and the public state below.
 
@@ -21,6 +23,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "core/ColorValue.h"
@@ -30,6 +33,7 @@ class QAction;
 class QActionGroup;
 class QCheckBox;
 class QComboBox;
+class QDialog;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -38,14 +42,18 @@ class QSlider;
 class QSplitter;
 class QTextDocument;
 class QToolButton;
+class QUrl;
 class DocumentFiles;
 class TBand;
+class TCancelForm;
 class TImeState;
 class TColorLookupComboBox;
 class TFindForm;
 class TRichEditEx;
 class TSnapshotRing;
+class TateWarnings;
 struct TSnapshotEntry;
+struct TateSettings;
 
 class TOMForm : public QMainWindow {
     Q_OBJECT
@@ -428,4 +436,38 @@ private:
     bool findActivateAsked_ = false;
     std::function<void(int)> findEditKindHook_;
     QMultiHash<QString, QPointer<QWidget>> linked_;
+
+    // ----- generation (TOMFormGenerate.cpp, TOMFormYokoHtml.cpp) -----------------------------
+public:
+    // The five vertical HTML methods ("THTML0" … "THTML4") and the vertical text
+    // ("TateTextM"): the dialog, then a run over the active view's display lines as the view
+    // shows them; the document is never changed by a run.
+    void THTML1Click(const QString& sender);
+    // The horizontal HTML export of the active view's document next to the document.
+    void YokoHTMLMClick();
+    // True while a generation run is going on (the window is disabled).
+    bool Generating() const { return generating_; }
+    // Tests: runs a generation dialog in place of showing it modally; returns its result.
+    void SetGenerationDialogHook(std::function<int(QDialog&)> hook) {
+        generationDialogHook_ = std::move(hook);
+    }
+    // Tests: sees the progress window after every column, with the columns done and in all.
+    void SetGenerationProgressHook(
+        std::function<void(TCancelForm&, std::size_t, std::size_t)> hook) {
+        generationProgressHook_ = std::move(hook);
+    }
+    // Tests: takes the written page in place of the desktop's browser.
+    void SetOpenUrlHook(std::function<bool(const QUrl&)> hook) { openUrlHook_ = std::move(hook); }
+
+private:
+    int RunGenerationDialog(QDialog& dialog);
+    void RunGeneration(const TateSettings& settings, int method, const QString& fileName,
+                       const TateWarnings& dialogWarnings);
+    bool DeliverPage(const std::string& page, const TateSettings& settings,
+                     const QString& fileName);
+    void GenerationError(const QString& text);
+    bool generating_ = false;
+    std::function<int(QDialog&)> generationDialogHook_;
+    std::function<void(TCancelForm&, std::size_t, std::size_t)> generationProgressHook_;
+    std::function<bool(const QUrl&)> openUrlHook_;
 };

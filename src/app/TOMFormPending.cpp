@@ -16,8 +16,5 @@ void TOMForm::InstallCopyMenuCommands() {}
 // Conversions of the selection, counting, indentation, Shift-JIS mode, text image.
 void TOMForm::InstallConversionCommands() {}
 
-// Vertical HTML and text generation, horizontal HTML export; options and help.
-void TOMForm::InstallGenerationCommands() {}
-
 // Printing and preview.
 void TOMForm::InstallPrintCommands() {}

@@ -48,10 +48,11 @@ void AppendCharacter(TateSource& src, std::string& whole, const QString& ch,
     whole += reference;
 }
 
-}  // namespace
-
-TateSource DocumentTateSource::FromDocument(const QTextDocument& document, int wrap,
-                                            const TateFormat& base) {
+// Walks the document's characters and cuts them into display lines. breakBefore(position,
+// charactersOnLine) tells whether a new display line starts at a character (it is asked at
+// every character, in order); paragraph ends and line breaks always end a line.
+template <typename BreakBefore>
+TateSource Walk(const QTextDocument& document, const TateFormat& base, BreakBefore breakBefore) {
     TateSource src;
     std::string whole;
     bool firstParagraph = true;
@@ -65,6 +66,7 @@ TateSource DocumentTateSource::FromDocument(const QTextDocument& document, int w
             if (frag.charFormat().boolProperty(TextProperties::HiddenProperty)) continue;
             const TateFormat fmt = FormatOf(frag.charFormat(), base);
             const QString text = frag.text();
+            const int fragStart = frag.position();
             qsizetype i = 0;
             while (i < text.size()) {
                 const QChar ch = text.at(i);
@@ -79,7 +81,10 @@ TateSource DocumentTateSource::FromDocument(const QTextDocument& document, int w
                     ++i;
                     continue;
                 }
-                if (wrap > 0 && inLine == wrap) {
+                // Asked at every character, so that a line start that falls on a paragraph's
+                // first character, or on hidden text, is passed there.
+                const bool newLine = breakBefore(fragStart + int(i), inLine);
+                if (inLine > 0 && newLine) {
                     src.EndLine(false);
                     inLine = 0;
                 }
@@ -96,6 +101,29 @@ TateSource DocumentTateSource::FromDocument(const QTextDocument& document, int w
     }
     src.SetDocumentText(std::move(whole));
     return src;
+}
+
+}  // namespace
+
+TateSource DocumentTateSource::FromDocument(const QTextDocument& document, int wrap,
+                                            const TateFormat& base) {
+    return Walk(document, base, [wrap](int, int inLine) { return wrap > 0 && inLine == wrap; });
+}
+
+TateSource DocumentTateSource::FromDisplayLines(const QTextDocument& document,
+                                                const std::vector<int>& lineStarts,
+                                                const TateFormat& base) {
+    // A line start passed since the previous character (one on hidden text is taken at the
+    // next character shown) starts a new line there.
+    std::size_t next = 0;
+    return Walk(document, base, [&](int position, int) {
+        bool starts = false;
+        while (next < lineStarts.size() && lineStarts[next] <= position) {
+            starts = true;
+            ++next;
+        }
+        return starts;
+    });
 }
 
 bool DocumentTateSource::FromRtf(std::string_view rtf, int wrap, const TateFormat& base,

@@ -7,6 +7,7 @@
 
 #include "core/Cp932.h"
 #include "rtf/DocumentTateSource.h"
+#include "rtf/TextProperties.h"
 
 namespace {
 
@@ -114,6 +115,61 @@ TEST(DocumentTateSource, LoneSurrogateIsOneReplacementCharacter) {
     ASSERT_EQ(src.LineAt(0).references.size(), 1u);
     EXPECT_EQ(src.LineAt(0).references[0].second, "&#65533;");
     EXPECT_EQ(src.DocumentText(), "a&#65533;b");
+}
+
+// Display lines as a view gives them: the document position of each line's first character.
+struct DisplayLinesRow {
+    const char* name;
+    std::vector<int> starts;
+    std::vector<const char*> texts;
+    std::vector<bool> ends;
+};
+
+TEST(DocumentTateSource, DisplayLinesFollowTheLineStarts) {
+    // "あいうえ" ¶ "" ¶ "おか" — positions 0..3, 4 is the paragraph end, 5 the empty paragraph,
+    // 6 its end, 7..8 "おか".
+    QTextDocument doc;
+    QTextCursor c(&doc);
+    c.insertText(QStringLiteral("あいうえ"));
+    c.insertBlock();
+    c.insertBlock();
+    c.insertText(QStringLiteral("おか"));
+    const DisplayLinesRow rows[] = {
+        {"one line per paragraph", {0, 5, 6}, {"あいうえ", "", "おか"}, {true, true, true}},
+        {"a paragraph wrapped after two characters",
+         {0, 2, 5, 6},
+         {"あい", "うえ", "", "おか"},
+         {false, true, true, true}},
+        {"every character its own line",
+         {0, 1, 2, 3, 5, 6, 7},
+         {"あ", "い", "う", "え", "", "お", "か"},
+         {false, false, false, true, true, false, true}},
+        // A start that is no character's (the paragraph end) starts no empty line.
+        {"a start on a paragraph end", {0, 4, 5, 6}, {"あいうえ", "", "おか"}, {true, true, true}},
+    };
+    for (const DisplayLinesRow& row : rows) {
+        const TateSource src = DocumentTateSource::FromDisplayLines(doc, row.starts, Base());
+        ASSERT_EQ(src.LineCount(), row.texts.size()) << row.name;
+        for (std::size_t i = 0; i < row.texts.size(); ++i) {
+            EXPECT_EQ(src.LineAt(i).text, Cp932::ToSjis(row.texts[i])) << row.name << " " << i;
+            EXPECT_EQ(src.LineAt(i).paragraphEnd, row.ends[i]) << row.name << " " << i;
+        }
+        EXPECT_EQ(src.DocumentText(), Cp932::ToSjis("あいうえ\r\n\r\nおか")) << row.name;
+    }
+}
+
+TEST(DocumentTateSource, DisplayLineStartOnHiddenTextBreaksAtTheNextShownCharacter) {
+    QTextDocument doc;
+    QTextCursor c(&doc);
+    c.insertText(QStringLiteral("あい"));
+    QTextCharFormat hidden;
+    hidden.setProperty(TextProperties::HiddenProperty, true);
+    c.insertText(QStringLiteral("隠"), hidden);
+    c.insertText(QStringLiteral("うえ"), QTextCharFormat());
+    const TateSource src = DocumentTateSource::FromDisplayLines(doc, {0, 2}, Base());
+    ASSERT_EQ(src.LineCount(), 2u);
+    EXPECT_EQ(src.LineAt(0).text, Cp932::ToSjis("あい"));
+    EXPECT_EQ(src.LineAt(1).text, Cp932::ToSjis("うえ"));
 }
 
 }  // namespace
