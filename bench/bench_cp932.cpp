@@ -29,9 +29,7 @@ void BM_Encode(benchmark::State& state) {
 }
 
 // Arguments: characters; all mappable (0) or every other one unmappable (1).
-BENCHMARK(BM_Encode)
-    ->ArgsProduct({{10000, 50000, 400000}, {0, 1}})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Encode)->ArgsProduct({{10000, 50000, 400000}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 
+#include "BenchSupport.h"
 #include "app/DocumentFiles.h"
 #include "controls/MessageService.h"
 
@@ -100,10 +101,5 @@ BENCHMARK(BM_OpenLibreOfficeRtf)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunInApplication(argc, argv);
 }

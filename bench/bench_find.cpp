@@ -8,6 +8,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "BenchSupport.h"
 #include "app/DocumentFiles.h"
 #include "controls/MessageService.h"
 #include "controls/TRichEditEx.h"
@@ -19,10 +20,7 @@ namespace {
 const QString kNovel = QStringLiteral(ORIMAKI_TESTDATA "/text/wagahai.sjis.txt");
 
 void Load(QTextDocument& doc) {
-    MessageService::SetResponder([](const MessageService::Record&) { return QMessageBox::Yes; });
-    DocumentFiles files(&doc, nullptr);
-    files.setDocumentPath(kNovel);
-    files.Load();
+    bench::LoadDocument(doc, kNovel);
 }
 
 void BM_FindNextNearTheEnd(benchmark::State& state) {
@@ -76,10 +74,5 @@ BENCHMARK(BM_ReplaceAllNo)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Itera
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunInApplication(argc, argv);
 }

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "BenchSupport.h"
 #include "controls/THorizontalEdit.h"
 #include "controls/TVerticalView.h"
 #include "core/Cp932.h"
@@ -57,21 +58,8 @@ std::unique_ptr<QTextDocument> NovelDocument(bool ruby) {
 }
 
 void BM_VerticalFullLayout(benchmark::State& state) {
-    int columns = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto doc = NovelDocument(state.range(0) != 0);
-        TVerticalView view;
-        view.resize(800, 600);
-        view.SetDocument(doc.get());
-        state.ResumeTiming();
-        columns = view.LineCount();
-        state.PauseTiming();
-        view.SetDocument(nullptr);
-        doc.reset();
-        state.ResumeTiming();
-    }
-    state.counters["columns"] = columns;
+    const bool ruby = state.range(0) != 0;
+    bench::TimeFullVerticalLayout(state, [ruby] { return NovelDocument(ruby); });
 }
 BENCHMARK(BM_VerticalFullLayout)->Unit(benchmark::kMillisecond)->Iterations(3)->Arg(0)->Arg(1);
 
@@ -98,9 +86,5 @@ BENCHMARK(BM_HorizontalFullLayout)->Unit(benchmark::kMillisecond)->Iterations(3)
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return bench::RunInApplication(argc, argv);
 }

@@ -11,6 +11,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "BenchSupport.h"
 #include "app/DocumentFiles.h"
 #include "controls/MessageService.h"
 #include "controls/TRichEditEx.h"
@@ -23,10 +24,7 @@ const QString kNovel = QStringLiteral(ORIMAKI_TESTDATA "/text/wagahai.sjis.txt")
 const QString kNovelRtf = QStringLiteral(ORIMAKI_TESTDATA "/rtf/libreoffice-wagahai.rtf");
 
 void Load(QTextDocument& doc, const QString& path) {
-    MessageService::SetResponder([](const MessageService::Record&) { return QMessageBox::Yes; });
-    DocumentFiles files(&doc, nullptr);
-    files.setDocumentPath(path);
-    files.Load();
+    bench::LoadDocument(doc, path);
 }
 
 QTextDocument& Novel(int rtf) {
@@ -122,10 +120,5 @@ BENCHMARK(BM_RestoreView)
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunInApplication(argc, argv);
 }

@@ -18,6 +18,7 @@
 #include <sstream>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "controls/TRichEditEx.h"
 #include "controls/TVerticalView.h"
 #include "core/Cp932.h"
@@ -87,21 +88,7 @@ BENCHMARK(BM_OpenNovel)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Every paragraph laid out: exact column count and scroll range.
 void BM_FullLayout(benchmark::State& state) {
-    int columns = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto doc = NovelDocument();
-        TVerticalView view;
-        view.resize(800, 600);
-        view.SetDocument(doc.get());
-        state.ResumeTiming();
-        columns = view.LineCount();
-        state.PauseTiming();
-        view.SetDocument(nullptr);
-        doc.reset();
-        state.ResumeTiming();
-    }
-    state.counters["columns"] = columns;
+    bench::TimeFullVerticalLayout(state, [] { return NovelDocument(); });
 }
 BENCHMARK(BM_FullLayout)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -218,11 +205,5 @@ BENCHMARK(BM_PeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunInApplication(argc, argv);
 }

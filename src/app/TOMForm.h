@@ -264,9 +264,8 @@ public:
 private:
     void InstallFormatBoxFilters();
     bool FormatBoxEvent(QObject* watched, QEvent* e);
-    bool NameBoxKey(QKeyEvent* k);
-    bool SizeBoxKey(QKeyEvent* k);
-    bool ColorBoxKey(QKeyEvent* k);
+    // A key in the name, size or colour box: Enter and Tab apply, Esc restores.
+    bool BoxKey(QKeyEvent* k, void (TOMForm::*apply)(), const std::function<void()>& restore);
     bool BaseLineTBarKeyDown(QKeyEvent* k);
     void FontNameCBExit();
     void FontSizeCBExit();

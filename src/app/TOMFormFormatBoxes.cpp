@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QSlider>
 #include <QTimer>
+#include <functional>
 
 #include "app/TOMForm.h"
 #include "controls/MessageService.h"
@@ -67,18 +68,25 @@ bool TOMForm::FormatBoxEvent(QObject* watched, QEvent* e) {
         return false;
     }
     if (watched == fontNameCB_) {
-        if (t == QEvent::KeyPress) return NameBoxKey(static_cast<QKeyEvent*>(e));
+        if (t == QEvent::KeyPress)
+            return BoxKey(static_cast<QKeyEvent*>(e), &TOMForm::ApplyFontName,
+                          [this] { SelectionRefresh(); });
         if (t == QEvent::FocusOut && Leaves(e, fontNameCB_)) FontNameCBExit();
         return false;
     }
     if (watched == fontSizeCB_ || watched == fontSizeCB_->lineEdit()) {
-        if (t == QEvent::KeyPress) return SizeBoxKey(static_cast<QKeyEvent*>(e));
+        if (t == QEvent::KeyPress)
+            return BoxKey(static_cast<QKeyEvent*>(e), &TOMForm::ApplyFontSize, [this] {
+                fontSizeCB_->setEditText(TFormatRules::SizeText(active_->SelAttributes().size));
+            });
         if (t == QEvent::FocusOut && watched == fontSizeCB_ && Leaves(e, fontSizeCB_))
             FontSizeCBExit();
         return false;
     }
     if (watched == fontColorCLCB_) {
-        if (t == QEvent::KeyPress) return ColorBoxKey(static_cast<QKeyEvent*>(e));
+        if (t == QEvent::KeyPress)
+            return BoxKey(static_cast<QKeyEvent*>(e), &TOMForm::ApplyFontColor,
+                          [this] { SelectionRefresh(); });
         if (t == QEvent::FocusOut && Leaves(e, fontColorCLCB_)) FontColorCLCBExit();
         return false;
     }
@@ -116,42 +124,16 @@ void TOMForm::ViewTakesFocus() {
 
 // ----- keys -------------------------------------------------------------------------------------
 
-bool TOMForm::NameBoxKey(QKeyEvent* k) {
+bool TOMForm::BoxKey(QKeyEvent* k, void (TOMForm::*apply)(), const std::function<void()>& restore) {
+    // Enter and Tab apply the box and go back to the text; Esc puts the box back as the
+    // selection has it and goes back to the text.
     if (IsEnterOrTab(k->key())) {
-        ApplyFontName();
+        (this->*apply)();
         LeaveBoxToView();
         return true;
     }
     if (k->key() == Qt::Key_Escape) {
-        SelectionRefresh();
-        active_->setFocus();
-        return true;
-    }
-    return false;
-}
-
-bool TOMForm::SizeBoxKey(QKeyEvent* k) {
-    if (IsEnterOrTab(k->key())) {
-        ApplyFontSize();
-        LeaveBoxToView();
-        return true;
-    }
-    if (k->key() == Qt::Key_Escape) {
-        fontSizeCB_->setEditText(TFormatRules::SizeText(active_->SelAttributes().size));
-        active_->setFocus();
-        return true;
-    }
-    return false;
-}
-
-bool TOMForm::ColorBoxKey(QKeyEvent* k) {
-    if (IsEnterOrTab(k->key())) {
-        ApplyFontColor();
-        LeaveBoxToView();
-        return true;
-    }
-    if (k->key() == Qt::Key_Escape) {
-        SelectionRefresh();
+        restore();
         active_->setFocus();
         return true;
     }

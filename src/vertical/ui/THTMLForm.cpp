@@ -16,6 +16,7 @@
 #include "vertical/ui/TPreImagePanel.h"
 #include "vertical/ui/TRadioGroup.h"
 #include "vertical/ui/TScrollingLabel.h"
+#include "vertical/ui/TateDialogParts.h"
 
 namespace {
 QString U(const char* utf8) {
@@ -41,14 +42,6 @@ QCheckBox* Check(const char* name, const char* text, QWidget* parent) {
     return c;
 }
 
-QSpinBox* Number(const char* name, const char* editName, int lo, int hi, QWidget* parent) {
-    auto* s = new QSpinBox(parent);
-    s->setObjectName(U(name));
-    s->setRange(lo, hi);
-    if (auto* e = s->findChild<QLineEdit*>()) e->setObjectName(U(editName));
-    return s;
-}
-
 QStringList Items(std::initializer_list<const char*> items) {
     QStringList l;
     for (const char* i : items) l << U(i);
@@ -70,12 +63,7 @@ QWidget* WithNote(TRadioGroup* group, const char* noteName, const char* note, QL
 }  // namespace
 
 THTMLForm::THTMLForm(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("HTMLForm"));
-    setWindowTitle(U("縦書きHTML生成"));
-    // Fixed dialog border, no size grip.
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
+    TateDialogParts::FixedModalFrame(this, QStringLiteral("HTMLForm"), U("縦書きHTML生成"));
     auto* v = new QVBoxLayout(this);
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("PageControl1"));
@@ -186,15 +174,15 @@ void THTMLForm::BuildPreviewPage(QWidget* page) {
     auto* h = new QHBoxLayout(page);
     auto* left = new QVBoxLayout;
     auto* grid = new QGridLayout;
-    lineCountUD_ = Number("LineCountUD", "LineCountEdit", 1, 399, page);
+    lineCountUD_ = TateDialogParts::Number("LineCountUD", "LineCountEdit", 1, 399, page);
     grid->addWidget(Label("LineCountLabel", "Ａ：1段落の行数", page), 0, 0);
     grid->addWidget(lineCountUD_, 0, 1);
     lineHeightChk_ = Check("LineHeightChk", "Ｂ：文字間隔", page);
     lineHeightChk_->setToolTip(Hint("チェックしてある場合のみ\rLineHeightタグの指定を行います。"));
-    lineHeightUD_ = Number("LineHeightUD", "LineHeightEdit", 5, 20, page);
+    lineHeightUD_ = TateDialogParts::Number("LineHeightUD", "LineHeightEdit", 5, 20, page);
     grid->addWidget(lineHeightChk_, 1, 0);
     grid->addWidget(lineHeightUD_, 1, 1);
-    spaceUD_ = Number("SpaceUD", "SPEdit", 0, 15, page);
+    spaceUD_ = TateDialogParts::Number("SpaceUD", "SPEdit", 0, 15, page);
     grid->addWidget(Label("SpaceLabel", "Ｃ：行間隔", page), 2, 0);
     grid->addWidget(spaceUD_, 2, 1);
     left->addLayout(grid);

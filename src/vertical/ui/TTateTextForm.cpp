@@ -11,32 +11,21 @@
 #include <QVBoxLayout>
 
 #include "app/SettingsStore.h"
+#include "vertical/ui/TateDialogParts.h"
 #include "vertical/ui/TateDialogStore.h"
 
 namespace {
 QString U(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
-
-QSpinBox* Number(const char* name, const char* editName, int lo, int hi, QWidget* parent) {
-    auto* s = new QSpinBox(parent);
-    s->setObjectName(U(name));
-    s->setRange(lo, hi);
-    if (auto* e = s->findChild<QLineEdit*>()) e->setObjectName(U(editName));
-    return s;
-}
 }  // namespace
 
 TTateTextForm::TTateTextForm(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("TateTextForm"));
-    setWindowTitle(U("縦書きテキスト"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
+    TateDialogParts::FixedModalFrame(this, QStringLiteral("TateTextForm"), U("縦書きテキスト"));
     auto* v = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
-    lineCountUD_ = Number("LineCountUD", "LineCountEdit", 1, 399, this);
-    spaceUD_ = Number("SpaceUD", "Edit3", 0, 15, this);
+    lineCountUD_ = TateDialogParts::Number("LineCountUD", "LineCountEdit", 1, 399, this);
+    spaceUD_ = TateDialogParts::Number("SpaceUD", "Edit3", 0, 15, this);
     auto* lineLabel = new QLabel(U("Ａ：1段落の行数"), this);
     lineLabel->setObjectName(QStringLiteral("LineCountLabel"));
     auto* spaceLabel = new QLabel(U("Ｃ：行間隔"), this);
