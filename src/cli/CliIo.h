@@ -14,10 +14,10 @@ public:
     static bool ReadStdin(std::string& out);
     // The bytes to standard output, flushed.
     static bool WriteStdout(std::string_view bytes);
-    // The bytes to the file at path ("-": standard output). A regular file (or a new one) is written beside itself and
-    // moved over the old one only when complete, so a failed write leaves the old file as it
-    // was; a link is followed and the file it names is replaced, the link stays. Anything that
-    // is not a regular file (a device such as /dev/null, a pipe) is written into directly and
-    // never replaced or removed.
+    // The bytes to the file at path ("-": standard output). A regular file (or a new one) is
+    // written beside itself and moved over the old one only when complete, so a failed write leaves
+    // the old file as it was; a link is followed and the file it names is replaced, the link stays.
+    // Anything that is not a regular file (a device such as /dev/null, a pipe) is written into
+    // directly and never replaced or removed.
     static bool WriteFile(const std::string& path, std::string_view bytes);
 };

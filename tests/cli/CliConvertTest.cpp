@@ -121,8 +121,8 @@ TEST(CliVersion, BothProgramsAnswerVersion) {
     const CliResult cli = RunCli("--version", "");
     EXPECT_EQ(cli.status, 0);
     EXPECT_EQ(cli.out, std::string("orimaki-cli ") + ORIMAKI_VERSION + "\n");
-    const std::string cmd = std::string("env -u DISPLAY QT_QPA_PLATFORM=none ") + ORIMAKI_BIN +
-                            "/orimaki --version";
+    const std::string cmd =
+        std::string("env -u DISPLAY QT_QPA_PLATFORM=none ") + ORIMAKI_BIN + "/orimaki --version";
     FILE* p = popen(cmd.c_str(), "r");
     ASSERT_NE(p, nullptr);
     char buf[64] = {};

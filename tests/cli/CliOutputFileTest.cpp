@@ -85,8 +85,8 @@ TEST_P(CliOutputFile, AFailedWriteKeepsTheOldFile) {
 // "-o -" writes to standard output and creates no file named "-".
 TEST_P(CliOutputFile, DashIsStandardOutput) {
     ASSERT_EQ(Run(Command(Path("file.out"))), 0);
-    const std::string cmd = "cd '" + dir_ + "' && " + ORIMAKI_BIN + "/orimaki-cli " +
-                            GetParam() + " in.txt -o - > piped.out 2>stderr";
+    const std::string cmd = "cd '" + dir_ + "' && " + ORIMAKI_BIN + "/orimaki-cli " + GetParam() +
+                            " in.txt -o - > piped.out 2>stderr";
     const int raw = std::system(cmd.c_str());
     ASSERT_TRUE(WIFEXITED(raw));
     EXPECT_EQ(WEXITSTATUS(raw), 0);
