@@ -13,9 +13,6 @@ void TOMForm::InstallVerticalView() {}
 // Copy menu, background colour, ruler and text check (PopupMenu3, RulerM, CtrlTabM's group).
 void TOMForm::InstallCopyMenuCommands() {}
 
-// Conversions of the selection, counting, indentation, Shift-JIS mode, text image.
-void TOMForm::InstallConversionCommands() {}
-
 // Vertical HTML and text generation, horizontal HTML export; options and help.
 void TOMForm::InstallGenerationCommands() {}
 
