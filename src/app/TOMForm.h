@@ -310,6 +310,9 @@ private:
     // Replaces every format run of the active view's selection by its converted text, each in
     // its own format; selects the result.
     void ConvertSelectionRuns(int conversion);
+    // The byte position of the first paragraph end (CR LF) from `from` whose two bytes end at
+    // or before `to`, or -1.
+    int ParagraphEndIn(int from, int to) const;
 
 public:
     // ----- find and replace (TOMFormFind.cpp) ---------------------------------------------------

@@ -20,9 +20,8 @@
 namespace {
 const char* const kConversionCommands[] = {"ToHankakuM", "ToZenkakuM", "KanaToZenM",
                                            "ToUpperM",   "ToLowerM",   "CRLFM"};
-const char* const kToolCommands[] = {"CountM",       "IndentM",       "IndentStrM", "SHIFTJISM",
-                                     "SJISOFFM",     "TextAllSJISM",  "TextNoneSJISM",
-                                     "TextImageM"};
+const char* const kToolCommands[] = {"CountM",   "IndentM",      "IndentStrM",    "SHIFTJISM",
+                                     "SJISOFFM", "TextAllSJISM", "TextNoneSJISM", "TextImageM"};
 
 struct Piece {
     int start;  // document positions

@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QImage>
 #include <QPixmap>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include "app/TOMForm.h"
 #include "controls/MessageService.h"
@@ -18,6 +20,18 @@
 #include "editing/TIndentRules.h"
 
 // ----- indent -----------------------------------------------------------------------------------
+
+int TOMForm::ParagraphEndIn(int from, int to) const {
+    // The document ends paragraphs with a block separator, which the view counts as the two
+    // bytes CR LF; the last paragraph has none.
+    for (QTextBlock b = doc_->findBlock(active_->PositionOfByte(from)); b.next().isValid();
+         b = b.next()) {
+        const int end = active_->ByteOfPosition(b.position() + b.length() - 1);
+        if (end < from) continue;
+        return end + 2 <= to ? end : -1;
+    }
+    return -1;
+}
 
 void TOMForm::IndentMClick() {
     if (indentStr.isEmpty()) {
@@ -42,9 +56,7 @@ void TOMForm::IndentMClick() {
             active_->SetSelStart(pos);
             active_->SetSelText(indentStr);
         },
-        [this](int from, int to) {
-            return to - from < 2 ? -1 : active_->FindText(QStringLiteral("\r\n"), from, to);
-        });
+        [this](int from, int to) { return ParagraphEndIn(from, to); });
     // The same first visible line and the same text selected as before.
     active_->SetSelStart(active_->TextLength());
     active_->SetSelStart(active_->LineIndex(firstVisible));
@@ -61,16 +73,17 @@ void TOMForm::IndentMClick() {
 
 void TOMForm::IndentStrMClick() {
     const QString sel = active_->SelLength() != 0 ? active_->SelText() : QString();
-    const QString now = QStringLiteral("インデント記号は『") + indentStr +
-                        QStringLiteral("』になっています。\n");
+    const QString now =
+        QStringLiteral("インデント記号は『") + indentStr + QStringLiteral("』になっています。\n");
     if (sel.isEmpty()) {
         MessageService::Show(this, QMessageBox::Information, ApplicationTitle(),
                              now + QStringLiteral("文字列を選択してください。"));
         return;
     }
-    if (MessageService::Show(this, QMessageBox::Information, ApplicationTitle(),
-                             now + QStringLiteral("『") + sel + QStringLiteral("』に変更しますか？"),
-                             QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok)
+    if (MessageService::Show(
+            this, QMessageBox::Information, ApplicationTitle(),
+            now + QStringLiteral("『") + sel + QStringLiteral("』に変更しますか？"),
+            QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok)
         indentStr = sel;
 }
 

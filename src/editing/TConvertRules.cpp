@@ -12,12 +12,18 @@ namespace {
 std::string Apply(TConvertRules::Conversion c, std::string_view sjis) {
     using C = TConvertRules::Conversion;
     switch (c) {
-        case C::ToHankaku: return ZenToHan(sjis);
-        case C::ToZenkaku: return HanToZen(sjis);
-        case C::KanaToZen: return HanKanaToZen(sjis);
-        case C::ToUpper: return SjisToUpper(sjis);
-        case C::ToLower: return SjisToLower(sjis);
-        case C::LineEnds: return RestoreLineEnds(sjis);
+        case C::ToHankaku:
+            return ZenToHan(sjis);
+        case C::ToZenkaku:
+            return HanToZen(sjis);
+        case C::KanaToZen:
+            return HanKanaToZen(sjis);
+        case C::ToUpper:
+            return SjisToUpper(sjis);
+        case C::ToLower:
+            return SjisToLower(sjis);
+        case C::LineEnds:
+            return RestoreLineEnds(sjis);
     }
     return std::string(sjis);
 }

@@ -22,10 +22,10 @@ public:
 
     // The attributes that must be alike over the selection for a conversion to go ahead
     // without asking: bold, colour, font name, italic, size, strike-out and underline.
-    static constexpr unsigned kQuestionMask =
-        TCharAttributes::Bold | TCharAttributes::Color | TCharAttributes::Name |
-        TCharAttributes::Italic | TCharAttributes::Size | TCharAttributes::StrikeOut |
-        TCharAttributes::Underline;
+    static constexpr unsigned kQuestionMask = TCharAttributes::Bold | TCharAttributes::Color |
+                                              TCharAttributes::Name | TCharAttributes::Italic |
+                                              TCharAttributes::Size | TCharAttributes::StrikeOut |
+                                              TCharAttributes::Underline;
     static bool AsksFormatQuestion(const TCharAttributes& selection) {
         return (selection.uniform & kQuestionMask) != kQuestionMask;
     }

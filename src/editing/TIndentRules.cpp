@@ -1,7 +1,6 @@
 #include "editing/TIndentRules.h"
 
-TIndentRules::Result TIndentRules::Run(int selStart, int selLength, int lineStart,
-                                       int indentLength,
+TIndentRules::Result TIndentRules::Run(int selStart, int selLength, int lineStart, int indentLength,
                                        const std::function<void(int)>& insertAt,
                                        const std::function<int(int, int)>& findCrLf) {
     int caret = lineStart;

@@ -9,8 +9,8 @@
 class TIndentRules {
 public:
     struct Result {
-        int rounds;       // insertions made
-        int selStart;     // the selection afterwards: the same text as before
+        int rounds;    // insertions made
+        int selStart;  // the selection afterwards: the same text as before
         int selLength;
     };
     // selStart, selLength: the selection before; lineStart: the first position of the display

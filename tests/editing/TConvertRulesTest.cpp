@@ -28,18 +28,15 @@ TEST_P(ConvertTable, ConvertsThroughShiftJis) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ConvertTable,
-    ::testing::Values(ConvertRow{C::ToZenkaku, "ｶﾞｷﾞﾊﾟﾎﾟ", "ガギパポ"},
-                      ConvertRow{C::ToZenkaku, "ｳﾞ", "ウ゛"},
-                      ConvertRow{C::ToZenkaku, "a b\\~", "ａ　ｂ￥￣"},
-                      ConvertRow{C::ToHankaku, "がぎぱぽ", "ｶﾞｷﾞﾊﾟﾎﾟ"},
-                      ConvertRow{C::ToHankaku, "ヲを", "ｵｵ"},
-                      ConvertRow{C::KanaToZen, "aｱ!", "aア!"},
-                      ConvertRow{C::ToUpper, "abcあｚ", "ABCあｚ"},
-                      ConvertRow{C::ToLower, "ABC漢", "abc漢"},
-                      ConvertRow{C::LineEnds, "a\rb\nc\r\nd", "a\r\nb\r\nc\r\nd"},
-                      // Characters the code page cannot hold stay where they were.
-                      ConvertRow{C::ToZenkaku, "a😀b", "ａ😀ｂ"},
-                      ConvertRow{C::ToHankaku, "😀", "😀"}));
+    ::testing::Values(
+        ConvertRow{C::ToZenkaku, "ｶﾞｷﾞﾊﾟﾎﾟ", "ガギパポ"}, ConvertRow{C::ToZenkaku, "ｳﾞ", "ウ゛"},
+        ConvertRow{C::ToZenkaku, "a b\\~", "ａ　ｂ￥￣"},
+        ConvertRow{C::ToHankaku, "がぎぱぽ", "ｶﾞｷﾞﾊﾟﾎﾟ"}, ConvertRow{C::ToHankaku, "ヲを", "ｵｵ"},
+        ConvertRow{C::KanaToZen, "aｱ!", "aア!"}, ConvertRow{C::ToUpper, "abcあｚ", "ABCあｚ"},
+        ConvertRow{C::ToLower, "ABC漢", "abc漢"},
+        ConvertRow{C::LineEnds, "a\rb\nc\r\nd", "a\r\nb\r\nc\r\nd"},
+        // Characters the code page cannot hold stay where they were.
+        ConvertRow{C::ToZenkaku, "a😀b", "ａ😀ｂ"}, ConvertRow{C::ToHankaku, "😀", "😀"}));
 
 TEST(ConvertRules, CommandsNameTheirConversions) {
     EXPECT_EQ(TConvertRules::FromCommand(QStringLiteral("ToHankakuM")), C::ToHankaku);
