@@ -308,6 +308,16 @@ TEST_P(ConvertTest, TextImageIsTheVisibleViewOnTheClipboard) {
     ASSERT_FALSE(image.isNull());
     EXPECT_GT(image.width(), 50);
     EXPECT_GT(image.height(), 50);
+    // The text is drawn: the picture is not one plain colour.
+    const QRgb first = image.pixel(0, 0);
+    bool drawn = false;
+    for (int y = 0; y < image.height() && !drawn; ++y)
+        for (int x = 0; x < image.width() && !drawn; ++x) drawn = image.pixel(x, y) != first;
+    EXPECT_TRUE(drawn);
+    if (qEnvironmentVariableIsSet("ORIMAKI_SHOTS"))
+        image.save(qEnvironmentVariable("ORIMAKI_SHOTS") +
+                   (GetParam() ? QStringLiteral("/textimage-v.png")
+                               : QStringLiteral("/textimage-h.png")));
     EXPECT_EQ(View(f)->Text(), QStringLiteral("あいうえお"));
 }
 
