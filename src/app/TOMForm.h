@@ -295,6 +295,33 @@ private:
     int knownFormatCount_ = 0;  // document formats already searched for font names
 
 public:
+    // ----- conversions (TOMFormConvert.cpp, TOMFormTextTools.cpp) -----------------------------
+    // The six conversions of the selection (CRLFM: of the whole text); sender is the command.
+    void ToHankakuMClick(QAction* sender);
+    void CountMClick();
+    void IndentMClick();
+    void IndentStrMClick();
+    void SHIFTJISMClick();
+    void SJISOFFMClick();
+    void TextAllSJISMClick();
+    void TextNoneSJISMClick();
+    // The active view's visible pixels to the clipboard as an image.
+    void TextImageMClick();
+    // Checks the mode's menu item and redraws the name box's marks for the mode.
+    void ApplyShiftJisMode();
+    // An input-method composition starts in the active view: text typed where the default
+    // character set stands starts in the default font with the Shift-JIS character set.
+    void CompositionStart();
+
+private:
+    // Replaces every format run of the active view's selection by its converted text, each in
+    // its own format; selects the result.
+    void ConvertSelectionRuns(int conversion);
+    // The byte position of the first paragraph end (CR LF) from `from` whose two bytes end at
+    // or before `to`, or -1.
+    int ParagraphEndIn(int from, int to) const;
+
+public:
     // ----- find and replace (TOMFormFind.cpp) ---------------------------------------------------
     // Dialog state: find mode only = find layout, replace mode only = replace layout, both =
     // trace search (the dialog hidden, the selection is the search string), neither = closed.

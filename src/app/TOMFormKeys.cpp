@@ -29,7 +29,11 @@ bool TOMForm::KeyRelay(QObject* watched, QEvent* e) {
     if (type == QEvent::InputMethod) {
         auto* ie = static_cast<QInputMethodEvent*>(e);
         const bool committed = !ie->commitString().isEmpty();
+        const bool wasComposing = composing;
         composing = !ie->preeditString().isEmpty();
+        // Before the view sees the start of a composition, so its first character takes the
+        // Japanese typing format.
+        if (composing && !wasComposing) CompositionStart();
         if (composing) imePending = true;
         ime_->SetComposing(composing);
         if (committed) {

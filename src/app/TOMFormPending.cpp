@@ -13,8 +13,5 @@ void TOMForm::InstallVerticalView() {}
 // Copy menu, background colour, ruler and text check (PopupMenu3, RulerM, CtrlTabM's group).
 void TOMForm::InstallCopyMenuCommands() {}
 
-// Conversions of the selection, counting, indentation, Shift-JIS mode, text image.
-void TOMForm::InstallConversionCommands() {}
-
 // Printing and preview.
 void TOMForm::InstallPrintCommands() {}
