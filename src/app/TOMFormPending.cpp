@@ -10,9 +10,6 @@
 // The vertical switch commands are enabled once a factory is registered.
 void TOMForm::InstallVerticalView() {}
 
-// Copy menu, background colour, ruler and text check (PopupMenu3, RulerM, CtrlTabM's group).
-void TOMForm::InstallCopyMenuCommands() {}
-
 // Conversions of the selection, counting, indentation, Shift-JIS mode, text image.
 void TOMForm::InstallConversionCommands() {}
 
