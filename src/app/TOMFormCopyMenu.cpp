@@ -20,8 +20,7 @@ void TOMForm::InstallCopyMenuCommands() {
     connect(Command("FNCACopyPop"), &QAction::triggered, this, &TOMForm::FNCACopyPopClick);
     connect(Command("RGBCopyPop"), &QAction::triggered, this, &TOMForm::RGBCopyPopClick);
     connect(Command("BGColorPop"), &QAction::triggered, this, &TOMForm::BGColorPopClick);
-    connect(Command("AddressPastePop"), &QAction::triggered, this,
-            &TOMForm::AddressPastePopClick);
+    connect(Command("AddressPastePop"), &QAction::triggered, this, &TOMForm::AddressPastePopClick);
     for (const char* n : {"FNCACopyPop", "RGBCopyPop", "BGColorPop", "AddressPastePop"})
         EnableCommand(QString::fromUtf8(n), true);
     InstallRuler();
