@@ -3,13 +3,13 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTextDocument>
 #include <QToolButton>
-#include <QGridLayout>
 
 #include "app/TOMForm.h"
 #include "controls/MessageService.h"

@@ -240,10 +240,10 @@ TEST_F(MainWindowTest, CommandsOfLaterGroupsAreVisibleButDisabled) {
         EXPECT_TRUE(a->isVisible()) << n;
         EXPECT_FALSE(a->isEnabled()) << n;
     }
-    for (const char* n : {"ExitM", "PasteM", "AllSelectM", "S2UeShitaM", "BarALLM", "NewFileM",
-                          "OpenM", "SaveAsM", "WordWrapOffM", "RowSelectM", "CEndM", "BoldM",
-                          "RulerM", "RulerPop", "FNCACopyPop", "RGBCopyPop", "BGColorPop",
-                          "AddressPastePop"})
+    for (const char* n :
+         {"ExitM", "PasteM", "AllSelectM", "S2UeShitaM", "BarALLM", "NewFileM", "OpenM", "SaveAsM",
+          "WordWrapOffM", "RowSelectM", "CEndM", "BoldM", "RulerM", "RulerPop", "FNCACopyPop",
+          "RGBCopyPop", "BGColorPop", "AddressPastePop"})
         EXPECT_TRUE(f->Action(QString::fromUtf8(n))->isEnabled()) << n;
     // The tool buttons follow their menu items.
     EXPECT_FALSE(f->findChild<QToolButton*>(QStringLiteral("PrintTB"))->isEnabled());
