@@ -132,7 +132,8 @@ void TOMForm::LineUpRuler() {
 }
 
 void TOMForm::RulerFollowSelection() {
-    if (!ruler_ || !active_ || ruler_->Dragging()) return;
+    // A hidden ruler is set when it is shown again.
+    if (!ruler_ || !active_ || ruler_->Dragging() || !ruler_->isVisibleTo(this)) return;
     PlaceRuler();
     LineUpRuler();
     const TRulerPositions r =
