@@ -18,6 +18,7 @@
 #include "app/TSplashForm.h"
 #include "controls/MessageService.h"
 #include "controls/TRichEditEx.h"
+#include "controls/TanlRuler.h"
 #include "editing/TSnapshotRing.h"
 
 TOMForm::TOMForm(const QStringList& args, QWidget* parent) : QMainWindow(parent), args_(args) {

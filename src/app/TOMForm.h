@@ -52,6 +52,7 @@ class TFindForm;
 class TRichEditEx;
 class TSnapshotRing;
 class TateWarnings;
+class TanlRuler;
 struct TSnapshotEntry;
 struct TateSettings;
 
@@ -87,7 +88,7 @@ public:
     TRichEditEx* MirrorView() const { return mirror_; }
     QTextDocument* Document() const { return doc_; }
     QWidget* EditPanel() const { return editPanel_; }
-    QWidget* Ruler() const { return ruler_; }
+    TanlRuler* Ruler() const { return ruler_; }
     QSplitter* EditSplitter() const { return splitter_; }
     QLineEdit* AddressEdit() const { return addressEdit_; }
     QComboBox* FontNameCB() const { return fontNameCB_; }
@@ -294,6 +295,38 @@ private:
     bool formatting_ = false;   // a format command is running
     int knownFormatCount_ = 0;  // document formats already searched for font names
 
+    // ----- copy menu, background and ruler (TOMFormCopyMenu.cpp, TOMFormRuler.cpp) -----------
+public:
+    // PopupMenu3 on the name, size and colour boxes, the colour button and the address box:
+    // PopupMenu3Popup sets its items up for the control it opens on (the copy item's caption,
+    // the extra item shown); ShowCopyMenu does that and opens it.
+    void PopupMenu3Popup(QWidget* source);
+    void ShowCopyMenu(QWidget* source, const QPoint& globalPos);
+    // The control the copy menu was last set up for.
+    QWidget* CopyMenuSource() const { return copyMenuSource_; }
+    void FNCACopyPopClick();
+    void RGBCopyPopClick();
+    void BGColorPopClick();
+    void AddressPastePopClick();
+    // Shows or hides the ruler (RulerM, RulerPop).
+    void RulerMClick();
+    // The end of a marker drag: the paragraphs of the selection take the marker's indent.
+    void RulerIndentChange(int marker);
+    // The ruler lines up with the active view (across the top of horizontal text, upright on
+    // the right of vertical columns) and shows the indents of the selection's paragraph.
+    void RulerFollowSelection();
+
+private:
+    void InstallRuler();
+    void PlaceRuler();
+    void LineUpRuler();
+    void RulerFollowLater();
+    void CopyText(const QString& text);
+    QPointer<QWidget> copyMenuSource_;
+    QObject* rulerWatch_ = nullptr;  // sees the views resize and scroll
+    bool rulerFollowDue_ = false;
+    bool rulerVertical_ = false;  // where the ruler stands now
+
 public:
     // ----- conversions (TOMFormConvert.cpp, TOMFormTextTools.cpp) -----------------------------
     // The six conversions of the selection (CRLFM: of the whole text); sender is the command.
@@ -421,7 +454,7 @@ private:
     TRichEditEx* active_ = nullptr;
     TRichEditEx* mirror_ = nullptr;
     QWidget* editPanel_ = nullptr;
-    QWidget* ruler_ = nullptr;
+    TanlRuler* ruler_ = nullptr;
     QSplitter* splitter_ = nullptr;
     QLineEdit* addressEdit_ = nullptr;
     QComboBox* fontNameCB_ = nullptr;

@@ -210,7 +210,7 @@ void TOMForm::BuildBars() {
         w->setEnabled(false);
         w->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(w, &QWidget::customContextMenuRequested, this,
-                [this, w](const QPoint& p) { popups_[2]->exec(w->mapToGlobal(p)); });
+                [this, w](const QPoint& p) { ShowCopyMenu(w, w->mapToGlobal(p)); });
     }
 
     // Style bar.
@@ -255,7 +255,7 @@ void TOMForm::BuildBars() {
     SetWidgetHint(addressEdit_, QStringLiteral("アドレス|編集中の文書のアドレスを表示します。"));
     addressEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(addressEdit_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) { popups_[2]->exec(addressEdit_->mapToGlobal(p)); });
+            [this](const QPoint& p) { ShowCopyMenu(addressEdit_, addressEdit_->mapToGlobal(p)); });
     addr->addWidget(addressEdit_);
     auto* ext = AddButton(addr, QStringLiteral("ExtCuBtn"), QStringLiteral(".html"),
                           QStringLiteral("拡張子変更|ファイル名の拡張子を変更します。"));

@@ -34,6 +34,7 @@ void TOMForm::SelectionRefresh() {
     FindSelectionRefresh(selected);
     WriteLinePanel();
     FollowSelection();
+    RulerFollowSelection();
 }
 
 void TOMForm::WriteLinePanel() {

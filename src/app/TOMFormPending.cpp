@@ -10,8 +10,5 @@
 // The vertical switch commands are enabled once a factory is registered.
 void TOMForm::InstallVerticalView() {}
 
-// Copy menu, background colour, ruler and text check (PopupMenu3, RulerM, CtrlTabM's group).
-void TOMForm::InstallCopyMenuCommands() {}
-
 // Printing and preview.
 void TOMForm::InstallPrintCommands() {}

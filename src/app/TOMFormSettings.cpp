@@ -6,6 +6,7 @@
 #include "app/SettingsStore.h"
 #include "app/TOMForm.h"
 #include "controls/TRichEditEx.h"
+#include "controls/TanlRuler.h"
 #include "core/SettingsTable.h"
 
 namespace {

@@ -3,18 +3,19 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTextDocument>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include "app/TOMForm.h"
 #include "controls/MessageService.h"
 #include "controls/THorizontalEdit.h"
 #include "controls/TRichEditEx.h"
+#include "controls/TanlRuler.h"
 
 namespace {
 constexpr int kSplitterSize = 3;
@@ -23,23 +24,25 @@ constexpr int kSplitterSize = 3;
 void TOMForm::BuildEditPanel() {
     editPanel_ = new QWidget(this);
     editPanel_->setObjectName(QStringLiteral("EditPanel"));
-    auto* layout = new QVBoxLayout(editPanel_);
+    // The ruler lies across the top of the views (row 0) or, with vertical text, stands on
+    // their right (column 1); the views fill the rest.
+    auto* layout = new QGridLayout(editPanel_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    // The ruler's place at the top of the panel; the ruler itself comes with the ruler commands.
-    ruler_ = new QWidget(editPanel_);
+    ruler_ = new TanlRuler(editPanel_);
     ruler_->setObjectName(QStringLiteral("Ruler"));
-    ruler_->setFixedHeight(26);
     ruler_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ruler_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { popups_[0]->exec(ruler_->mapToGlobal(p)); });
     ruler_->hide();
-    layout->addWidget(ruler_);
+    layout->addWidget(ruler_, 0, 0);
     splitter_ = new QSplitter(Qt::Vertical, editPanel_);
     splitter_->setObjectName(QStringLiteral("EditSplitter"));
     splitter_->setHandleWidth(kSplitterSize);
     splitter_->setChildrenCollapsible(false);
-    layout->addWidget(splitter_, 1);
+    layout->addWidget(splitter_, 1, 0);
+    layout->setRowStretch(1, 1);
+    layout->setColumnStretch(0, 1);
 
     doc_ = new QTextDocument(this);
     doc_->setObjectName(QStringLiteral("Document"));
@@ -162,16 +165,16 @@ void TOMForm::ApplySplit() {
 void TOMForm::ResizeLayout() {
     if (!view2_->isVisibleTo(this)) return;
     if (splitTopBottom) {
-        const int rulerH = ruler_->isVisibleTo(this) ? ruler_->height() : 0;
+        const int rulerH = ruler_->isVisibleTo(this) && !rulerVertical_ ? ruler_->height() : 0;
         const int avail = editPanel_->height() - rulerH;
         const int h1 = avail / 2;
         splitter_->setSizes({h1, std::max(0, avail - h1 - kSplitterSize)});
     } else if (splitLeftRight) {
-        const int width = editPanel_->width();
+        const int rulerW = ruler_->isVisibleTo(this) && rulerVertical_ ? ruler_->width() : 0;
+        const int width = editPanel_->width() - rulerW;
         const int w1 = width / 2;
         splitter_->setSizes({std::max(0, width - w1 - kSplitterSize), w1});
     }
-    // The ruler follows the active view once the ruler commands are installed.
     SyncWrapWidths();
 }
 

@@ -223,7 +223,10 @@ void TVerticalLayout::BreakColumns(TVerticalParagraph& p, const QTextBlock& b) c
     int colFirst = 0;
     do {
         const bool firstColumn = p.columns.empty();
-        const qreal start = head + (firstColumn ? firstIndent : 0);
+        // A column never starts above its top (a hanging first line that reaches past the
+        // column top, a negative indent read from a file): nothing is drawn over what lies
+        // above the columns.
+        const qreal start = std::max<qreal>(0, head + (firstColumn ? firstIndent : 0));
         const qreal avail = std::max<qreal>(blockEm, m_columnHeight - start - tail);
         qreal pos = 0;
         int k = colFirst;
@@ -279,7 +282,7 @@ void TVerticalLayout::BreakColumns(TVerticalParagraph& p, const QTextBlock& b) c
         col.firstCluster = col.endCluster = n;
         col.start = col.end = static_cast<int>(s.text.size());
         col.width = static_cast<float>(Pitch(blockEm));
-        col.top = static_cast<float>(head);
+        col.top = static_cast<float>(std::max<qreal>(0, head));
         p.columns.push_back(col);
     }
 

@@ -16,6 +16,7 @@
 #include "MainWindowTestSupport.h"
 #include "app/TBand.h"
 #include "controls/THorizontalEdit.h"
+#include "controls/TanlRuler.h"
 
 namespace {
 
