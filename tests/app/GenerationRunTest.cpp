@@ -348,6 +348,37 @@ TEST_F(GenerationRun, HorizontalHtmlIsWrittenBesideTheDocument) {
         "<TITLE>small.rtf</TITLE>\r\n</HEAD>\r\n<BODY BGCOLOR=\"#FFFFEE\"> \r\n<BLOCKQUOTE>\r\n"));
     EXPECT_TRUE(page.contains("COLOR=\"#FF0000\""));
     EXPECT_TRUE(page.endsWith("\r\n\r\n</DIV>\r\n</BLOCKQUOTE>\r\n</BODY></HTML>\r\n"));
+
+    // Where the page cannot be written: a missing folder, a "folder" that is a file, and a page
+    // name taken by a folder. The message each time, and nothing created or replaced.
+    const QString plain = QDir(cwd_.path()).filePath(QStringLiteral("plain.txt"));
+    {
+        QFile file(plain);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("plain");
+    }
+    const QString taken = QDir(cwd_.path()).filePath(QStringLiteral("taken"));
+    ASSERT_TRUE(QDir().mkpath(QDir(taken).filePath(QStringLiteral("doc.html"))));
+    const QStringList before = QDir(cwd_.path()).entryList(QDir::AllEntries | QDir::Hidden);
+    for (const QString& document :
+         {QStringLiteral("/nonexistent-orimaki-folder/doc.rtf"), plain + QStringLiteral("/doc.rtf"),
+          QDir(taken).filePath(QStringLiteral("doc.rtf"))}) {
+        MessageService::ClearHistory();
+        f->documentPath = document;
+        f->Action("YokoHTMLM")->trigger();
+        ASSERT_EQ(MessageService::History().size(), 1) << document.toStdString();
+        EXPECT_EQ(MessageService::History()[0].icon, QMessageBox::Critical);
+        EXPECT_TRUE(MessageService::History()[0].text.startsWith(
+            QStringLiteral("ファイルを作成できません。")))
+            << MessageService::History()[0].text.toStdString();
+        EXPECT_TRUE(f->isEnabled());
+    }
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/nonexistent-orimaki-folder")));
+    EXPECT_EQ(ReadAll(plain), "plain");
+    EXPECT_TRUE(QFileInfo(QDir(taken).filePath(QStringLiteral("doc.html"))).isDir());
+    EXPECT_EQ(QDir(taken).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("doc.html")});
+    EXPECT_EQ(QDir(cwd_.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
 }
 
 }  // namespace
@@ -366,8 +397,8 @@ TEST_F(GenerationRun, NovelOnRequest) {
     QApplication::processEvents();
     int longestLine = 0;
     for (int i = 0; i + 1 < f->RichEditEx1()->LineCount(); ++i)
-        longestLine = std::max(longestLine, f->RichEditEx1()->LineIndex(i + 1) -
-                                                f->RichEditEx1()->LineIndex(i));
+        longestLine = std::max(longestLine,
+                               f->RichEditEx1()->LineIndex(i + 1) - f->RichEditEx1()->LineIndex(i));
     std::printf("longest column: %d bytes\n", longestLine);
     std::printf("display lines: %d\n", f->RichEditEx1()->LineCount());
     for (int method = 0; method <= 5; ++method) {
