@@ -6,7 +6,7 @@
 // A run of typing, of format changes or of deletions is one undo step; typing after a line break
 // continues the step; a bulk change is always a step of its own; input-method text joins the
 // step before it and the next different action starts a new one. Caret moves after an undo or
-// redo keep the redo chain.
+// redo keep the redo chain; text after an undo or redo starts a step of its own.
 
 class TEditKind {
 public:

@@ -250,6 +250,31 @@ TEST_P(UndoTest, CaretJumpsToLineAndDocumentEnds) {
     EXPECT_EQ(f->editKind, 0);
 }
 
+// In a long document (only the changed paragraphs are put back) the caret returns to where the
+// typing began, wherever the paragraph stands.
+TEST_P(UndoTest, UndoPutsTheCaretBackInALongDocument) {
+    TOMForm* f = StartIn();
+    QString text;
+    for (int i = 0; i < 3000; ++i)
+        text += QStringLiteral("吾輩は猫である。名前はまだ無い。%1\r\n").arg(i);
+    f->ActiveView()->SetText(text);
+    QApplication::processEvents();
+    for (int paragraph : {5, 1500, 2999}) {
+        // Bytes: 16 two-byte characters, the digits and CR LF per paragraph before it.
+        int start = 0;
+        for (int i = 0; i < paragraph; ++i) start += 32 + QString::number(i).size() + 2;
+        const int caret = start + 8;  // after 吾輩は猫
+        f->ActiveView()->SetSelStart(caret);
+        QApplication::processEvents();
+        Type(f, QStringLiteral("x"));
+        ASSERT_EQ(f->ActiveView()->SelStart(), caret + 1) << paragraph;
+        Undo(f);
+        EXPECT_EQ(All(f), text) << paragraph;
+        EXPECT_EQ(f->ActiveView()->SelStart(), caret) << paragraph;
+        EXPECT_EQ(f->MirrorView()->SelStart(), caret) << paragraph;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Views, UndoTest, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Vertical" : "Horizontal"; });
 
