@@ -491,6 +491,23 @@ int TVerticalLayout::HitTest(const ColumnRef& column, qreal y, bool* atColumnEnd
     return b.position() + p.shaped.BlockPos(col.end);
 }
 
+int TVerticalLayout::CharacterAt(const ColumnRef& column, qreal y) {
+    const QTextBlock b = m_doc->findBlockByNumber(column.block);
+    const TVerticalParagraph& p = Paragraph(column.block);
+    const TVerticalColumn& col = p.columns[static_cast<size_t>(column.column)];
+    qreal y0 = col.top;
+    int last = -1;
+    for (int k = col.firstCluster; k < col.endCluster; ++k) {
+        const TVerticalCluster& cl = p.shaped.clusters[static_cast<size_t>(k)];
+        if (cl.lineBreak) break;
+        last = k;
+        if (y < y0 + cl.advance) break;
+        y0 += cl.advance;
+    }
+    if (last < 0) return b.position() + p.shaped.BlockPos(col.start);
+    return b.position() + p.shaped.BlockPos(p.shaped.clusters[static_cast<size_t>(last)].start);
+}
+
 int TVerticalLayout::ColumnStart(const ColumnRef& column) {
     const QTextBlock b = m_doc->findBlockByNumber(column.block);
     const TVerticalParagraph& p = Paragraph(column.block);

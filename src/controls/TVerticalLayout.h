@@ -118,6 +118,9 @@ public:
     // Position nearest to a point `y` below the column top in a column; `atColumnEnd` tells
     // whether the result is the end of that column rather than the start of the next.
     int HitTest(const ColumnRef& column, qreal y, bool* atColumnEnd = nullptr);
+    // Position of the character drawn at `y` below the column top (the last one of the column
+    // below its end), or the column's start when it shows none.
+    int CharacterAt(const ColumnRef& column, qreal y);
     // First and one-past-last document positions of a column.
     int ColumnStart(const ColumnRef& column);
     int ColumnEnd(const ColumnRef& column);

@@ -379,6 +379,15 @@ void TVerticalView::showEvent(QShowEvent* event) {
 }
 
 bool TVerticalView::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        // Tab is typed into the text: the view takes it before the focus chain sees it.
+        auto* ke = static_cast<QKeyEvent*>(event);
+        if ((ke->key() == Qt::Key_Tab || ke->key() == Qt::Key_Backtab) &&
+            !(ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+            keyPressEvent(ke);
+            return true;
+        }
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         // Editing keys belong to the view even where a menu uses them as shortcuts.
         auto* ke = static_cast<QKeyEvent*>(event);
@@ -397,6 +406,8 @@ bool TVerticalView::event(QEvent* event) {
                 case Qt::Key_PageDown:
                 case Qt::Key_Backspace:
                 case Qt::Key_Delete:
+                case Qt::Key_Tab:
+                case Qt::Key_Backtab:
                     ke->accept();
                     return true;
                 default:
@@ -405,6 +416,13 @@ bool TVerticalView::event(QEvent* event) {
         }
     }
     return QAbstractScrollArea::event(event);
+}
+
+int TVerticalView::CharacterAt(const QPoint& p) {
+    if (!m_layout) return 0;
+    const TVerticalLayout::ColumnRef c = ColumnAtX(p.x());
+    if (!c.valid()) return 0;
+    return m_layout->CharacterAt(c, p.y() - TextTop());
 }
 
 // ---- painting ----

@@ -65,6 +65,8 @@ public:
     QRect CaretRect();
     QRect PositionRect(int position, bool atColumnEnd = false);
     int HitTest(const QPoint& viewportPoint, bool* atColumnEnd = nullptr);
+    // Position of the character under a viewport point (not the nearest caret place).
+    int CharacterAt(const QPoint& viewportPoint);
     void EnsureCaretVisible();
 
     // Edits and clipboard.

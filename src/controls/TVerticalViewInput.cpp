@@ -235,7 +235,9 @@ bool TVerticalView::HandleEditKey(QKeyEvent* e) {
                 m_cursor.insertBlock();
             return finish();
         case Qt::Key_Tab:
-            if (mods != Qt::NoModifier) return false;
+        case Qt::Key_Backtab:
+            // Shift+Tab types a Tab too: the focus never leaves the text by Tab.
+            if (mods & ~Qt::ShiftModifier) return false;
             InsertTyped(QStringLiteral("\t"));
             return finish();
         case Qt::Key_Insert:
@@ -427,7 +429,9 @@ void TVerticalView::mouseDoubleClickEvent(QMouseEvent* e) {
         mousePressEvent(e);
         return;
     }
-    const int pos = HitTest(p);
+    // The word of the character under the pointer, even where the pointer is nearer the place
+    // after it.
+    const int pos = CharacterAt(p);
     const QTextBlock b = m_doc->findBlock(pos);
     const auto range = VerticalTextRules::WordRange(b.text(), pos - b.position());
     m_cursor.setPosition(b.position() + range.first);

@@ -2,6 +2,7 @@
 // both views, switching back keeps text, caret and formats, the flag survives a restart, and
 // typing and splitting work in vertical mode.
 
+#include <QLineEdit>
 #include <QMenu>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -148,4 +149,35 @@ TEST_F(MainWindowTest, EditPopupOpensOnTheVerticalView) {
     EXPECT_TRUE(shown);
 }
 
+}  // namespace
+
+namespace {
+// Tab and Shift+Tab are typed into the text in either presentation; the focus never moves on to
+// the bars (where the next keys would change the address box).
+TEST_F(MainWindowTest, TabIsTypedAndTheFocusStaysInTheText) {
+    TOMForm* f = Start();
+    f->show();
+    QApplication::setActiveWindow(f);
+    struct Row {
+        bool vertical;
+        Qt::KeyboardModifiers mods;
+    };
+    for (const Row& r : {Row{false, Qt::NoModifier}, Row{false, Qt::ShiftModifier},
+                         Row{true, Qt::NoModifier}, Row{true, Qt::ShiftModifier}}) {
+        f->Action(r.vertical ? "TateModeM" : "YokoModeM")->trigger();
+        f->RichEditEx1()->SetText(QStringLiteral("ab"));
+        f->RichEditEx1()->SetSelStart(1);
+        QWidget* text = f->RichEditEx1()->EditWidget();
+        text->setFocus();
+        QApplication::processEvents();
+        ASSERT_TRUE(text->hasFocus()) << r.vertical;
+        const QString address = f->AddressEdit()->text();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, r.mods);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_X);
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), text) << r.vertical << int(r.mods);
+        EXPECT_EQ(f->RichEditEx1()->Text(), QStringLiteral("a\txb")) << r.vertical << int(r.mods);
+        EXPECT_EQ(f->AddressEdit()->text(), address);
+    }
+}
 }  // namespace

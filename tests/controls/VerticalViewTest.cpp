@@ -286,6 +286,25 @@ TEST(VerticalView, MouseClickDragDoubleClickAndSelectionBar) {
     EXPECT_EQ(f.view.TextCursor().selectionEnd(), 8);
 }
 
+// Double-click takes the word of the character under the pointer, even in the lower half of a
+// character, where the nearest caret place is already after it.
+TEST(VerticalView, DoubleClickSelectsTheWordOfTheCharacterHit) {
+    ViewFixture f(QString::fromUtf8("吾輩は猫である"));
+    struct Row {
+        int character;
+        double along;  // 0 = top of the character, 1 = its bottom
+        const char* word;
+    };
+    for (const Row& r : {Row{0, 0.2, "吾輩"}, Row{1, 0.85, "吾輩"}, Row{2, 0.15, "は"},
+                         Row{2, 0.85, "は"}, Row{3, 0.9, "猫"}, Row{5, 0.9, "である"}}) {
+        const QRect caret = f.view.PositionRect(r.character);
+        const QPoint at(caret.center().x(), caret.top() + static_cast<int>(r.along * vtest::kEm));
+        QTest::mouseDClick(f.view.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        EXPECT_EQ(f.view.TextCursor().selectedText(), QString::fromUtf8(r.word))
+            << r.character << " " << r.along;
+    }
+}
+
 TEST(VerticalView, InputMethodCompositionInline) {
     ViewFixture f(QStringLiteral("あい"));
     f.view.SetPosition(1);
