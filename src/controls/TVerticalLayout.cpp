@@ -79,6 +79,12 @@ void TVerticalLayout::SetLineSpacing(qreal factor) {
     InvalidateAll();
 }
 
+void TVerticalLayout::SetTypesetting(const TVerticalTypesetting& typesetting) {
+    if (typesetting == m_shaper.Typesetting()) return;
+    m_shaper.SetTypesetting(typesetting);
+    InvalidateAll();
+}
+
 void TVerticalLayout::SetPreedit(int position, const QString& text) {
     if (!m_doc) return;
     const int oldBlock = m_preeditPos >= 0 ? m_doc->findBlock(m_preeditPos).blockNumber() : -1;
@@ -229,6 +235,7 @@ void TVerticalLayout::BreakColumns(TVerticalParagraph& p, const QTextBlock& b) c
         const qreal start = std::max<qreal>(0, head + (firstColumn ? firstIndent : 0));
         const qreal avail = std::max<qreal>(blockEm, m_columnHeight - start - tail);
         qreal pos = 0;
+        qreal fitLength = 0;  // where the column would have ended without the line rules
         int k = colFirst;
         int end = n;  // one past the last cluster of this column
         for (; k < n; ++k) {
@@ -244,6 +251,7 @@ void TVerticalLayout::BreakColumns(TVerticalParagraph& p, const QTextBlock& b) c
                        !s.breaks[static_cast<size_t>(s.clusters[static_cast<size_t>(j)].start)])
                     --j;
                 end = j > colFirst ? j : k;
+                if (end < k) fitLength = pos;
                 break;
             }
             pos += cl.advance;
@@ -266,6 +274,16 @@ void TVerticalLayout::BreakColumns(TVerticalParagraph& p, const QTextBlock& b) c
         col.width = static_cast<float>(Pitch(em));
         col.ruby = TVerticalRuby::ColumnRoom(p, col, col.width);
         col.width += col.ruby;
+        // A column that the line rules ended early spreads what it lacks between its
+        // characters, so that it ends where it would have ended without them (as far as two
+        // characters' room).
+        const int count = col.endCluster - col.firstCluster;
+        const qreal lack = fitLength - length;
+        if (m_shaper.Typesetting().justify && count > 1 && lack > 0.5 && lack <= 2 * blockEm &&
+            !(align & (Qt::AlignHCenter | Qt::AlignRight))) {
+            col.spacing = static_cast<float>(lack / (count - 1));
+            length = static_cast<float>(fitLength);
+        }
         col.length = length;
         qreal top = start;
         if (align & Qt::AlignHCenter)
@@ -469,7 +487,7 @@ qreal TVerticalLayout::CaretYText(const ColumnRef& column, int idx) {
             if (idx > cl.start) y += cl.advance * (idx - cl.start) / cl.length;
             return y;
         }
-        y += cl.advance;
+        y += cl.advance + (k + 1 < col.endCluster ? col.spacing : 0);
     }
     return y;
 }
@@ -484,7 +502,7 @@ int TVerticalLayout::HitTest(const ColumnRef& column, qreal y, bool* atColumnEnd
         const TVerticalCluster& cl = p.shaped.clusters[static_cast<size_t>(k)];
         if (cl.lineBreak || y < y0 + cl.advance / 2)
             return b.position() + p.shaped.BlockPos(cl.start);
-        y0 += cl.advance;
+        y0 += cl.advance + col.spacing;
     }
     const bool last = column.column + 1 == static_cast<int>(p.columns.size());
     if (atColumnEnd && !last) *atColumnEnd = true;
@@ -501,8 +519,8 @@ int TVerticalLayout::CharacterAt(const ColumnRef& column, qreal y) {
         const TVerticalCluster& cl = p.shaped.clusters[static_cast<size_t>(k)];
         if (cl.lineBreak) break;
         last = k;
-        if (y < y0 + cl.advance) break;
-        y0 += cl.advance;
+        if (y < y0 + cl.advance + col.spacing) break;
+        y0 += cl.advance + col.spacing;
     }
     if (last < 0) return b.position() + p.shaped.BlockPos(col.start);
     return b.position() + p.shaped.BlockPos(p.shaped.clusters[static_cast<size_t>(last)].start);

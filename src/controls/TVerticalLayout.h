@@ -29,7 +29,8 @@ struct TVerticalColumn {
     float ruby = 0;      // room for ruby readings on the right of the characters, in width
     float offset = 0;    // right edge, from the right edge of the paragraph
     float top = 0;       // where the first character starts, below the column's top
-    float length = 0;    // sum of the characters' advances
+    float length = 0;    // sum of the characters' advances (and of the spacing between them)
+    float spacing = 0;   // extra space after each character but the last (a justified column)
 };
 
 struct TVerticalParagraph {
@@ -57,6 +58,9 @@ public:
     qreal ColumnHeight() const { return m_columnHeight; }
     // The pitch of a column as a multiple of its largest character.
     void SetLineSpacing(qreal factor);
+    // Upright numbers, punctuation trimming and justification; lays everything out anew.
+    void SetTypesetting(const TVerticalTypesetting& typesetting);
+    const TVerticalTypesetting& Typesetting() const { return m_shaper.Typesetting(); }
 
     // Text being composed at a position: shown inline there, without being in the document.
     void SetPreedit(int position, const QString& text);

@@ -106,11 +106,12 @@ void TVerticalPainter::PaintColumn(QPainter& painter, TVerticalLayout& layout, i
     for (int k = col.firstCluster; k < col.endCluster; ++k) {
         const TVerticalCluster& cl = s.clusters[static_cast<size_t>(k)];
         const QTextCharFormat& f = s.runs[static_cast<size_t>(cl.run)].format;
+        const qreal step = cl.advance + (k + 1 < col.endCluster ? col.spacing : 0);
         if (f.background().style() != Qt::NoBrush)
-            painter.fillRect(QRectF(left, y, col.width, cl.advance), f.background());
+            painter.fillRect(QRectF(left, y, col.width, step), f.background());
         if (selected(cl.start))
-            painter.fillRect(QRectF(left, y, col.width, cl.advance), options.highlight);
-        y += cl.advance;
+            painter.fillRect(QRectF(left, y, col.width, step), options.highlight);
+        y += step;
     }
     // A selected paragraph end shows as a short mark after the last character.
     const bool lastColumn = column + 1 == static_cast<int>(p.columns.size());
@@ -143,6 +144,7 @@ void TVerticalPainter::PaintColumn(QPainter& painter, TVerticalLayout& layout, i
         const TVerticalCluster& c0 = s.clusters[static_cast<size_t>(k)];
         const int run = c0.run;
         const bool rotated = c0.rotated;
+        const bool combined = c0.combined;
         const bool sel = selected(c0.start);
         const TVerticalRun& r = s.runs[static_cast<size_t>(run)];
         const TVerticalFontCache::Font& font = fonts.At(r.font);
@@ -156,16 +158,22 @@ void TVerticalPainter::PaintColumn(QPainter& painter, TVerticalLayout& layout, i
         int j = k;
         for (; j < col.endCluster; ++j) {
             const TVerticalCluster& cl = s.clusters[static_cast<size_t>(j)];
-            if (cl.run != run || cl.rotated != rotated || selected(cl.start) != sel) break;
+            if (cl.run != run || cl.rotated != rotated || cl.combined != combined ||
+                selected(cl.start) != sel)
+                break;
+            // Each upright cell of digits is drawn on its own, narrowed as it needs.
+            if (combined && j > k) break;
             for (int g = cl.firstGlyph; g < cl.firstGlyph + cl.glyphCount; ++g) {
                 const TVerticalGlyph& gl = s.glyphs[static_cast<size_t>(g)];
                 indexes.append(gl.index);
                 if (rotated)
                     positions.append(QPointF(y - y0 + gl.x, gl.y));
+                else if (combined)
+                    positions.append(QPointF(gl.x, y + gl.y));
                 else
                     positions.append(QPointF(axis + shift + gl.x, y + gl.y));
             }
-            y += cl.advance;
+            y += cl.advance + (j + 1 < col.endCluster ? col.spacing : 0);
         }
         QColor color = options.text;
         if (r.format.foreground().style() != Qt::NoBrush) color = r.format.foreground().color();
@@ -184,6 +192,9 @@ void TVerticalPainter::PaintColumn(QPainter& painter, TVerticalLayout& layout, i
                 painter.rotate(90);
                 if (font.syntheticItalic)
                     painter.setTransform(QTransform(1, 0, -0.2, 1, 0, 0), true);
+            } else if (combined) {
+                painter.translate(axis + shift, 0);
+                painter.scale(c0.scaleX, 1);
             } else if (font.syntheticItalic) {
                 painter.translate(axis, 0);
                 painter.setTransform(QTransform(1, -0.2, 0, 1, 0, 0), true);

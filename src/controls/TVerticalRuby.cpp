@@ -182,7 +182,7 @@ std::vector<TVerticalRubyPlacement> TVerticalRuby::Place(const TVerticalParagrap
     qreal y = col.top;
     for (int k = col.firstCluster; k < col.endCluster; ++k) {
         ys.push_back(y);
-        y += p.shaped.clusters[static_cast<size_t>(k)].advance;
+        y += p.shaped.clusters[static_cast<size_t>(k)].advance + col.spacing;
     }
     ys.push_back(y);
     const qreal axis = Axis(col);

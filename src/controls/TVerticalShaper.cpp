@@ -92,6 +92,12 @@ TVerticalShaper::~TVerticalShaper() {
     hb_buffer_destroy(m_buffer);
 }
 
+void TVerticalShaper::SetTypesetting(const TVerticalTypesetting& typesetting) {
+    if (typesetting == m_typesetting) return;
+    m_typesetting = typesetting;
+    m_pieces.clear();
+}
+
 TShapedParagraph TVerticalShaper::Shape(const QTextBlock& block, const QFont& defaultFont,
                                         const Preedit& preedit) const {
     TShapedParagraph out;
@@ -179,7 +185,31 @@ TShapedParagraph TVerticalShaper::Shape(const QTextBlock& block, const QFont& de
             a = b;
         }
     }
+    if (m_typesetting.trimPunctuation) TrimPunctuation(out);
     return out;
+}
+
+void TVerticalShaper::TrimPunctuation(TShapedParagraph& out) const {
+    const QString& text = out.text;
+    const int n = static_cast<int>(text.size());
+    for (TVerticalCluster& cl : out.clusters) {
+        if (cl.rotated || cl.combined || cl.length != 1 || cl.glyphCount < 1) continue;
+        const char32_t c = text.at(cl.start).unicode();
+        if (VerticalTextRules::PunctuationOf(c) == VerticalTextRules::Punctuation::None) continue;
+        const qreal em = m_fonts.At(out.runs[static_cast<size_t>(cl.run)].font).pixelSize;
+        // Only a full-width form has a blank half to give away.
+        if (cl.advance < em * 0.9) continue;
+        const char32_t before = cl.start > 0 ? text.at(cl.start - 1).unicode() : 0;
+        const char32_t after = cl.start + 1 < n ? text.at(cl.start + 1).unicode() : 0;
+        const VerticalTextRules::Trim trim = VerticalTextRules::TrimOf(before, c, after);
+        const float half = static_cast<float>(em / 2);
+        if (trim.start) {
+            for (int g = cl.firstGlyph; g < cl.firstGlyph + cl.glyphCount; ++g)
+                out.glyphs[static_cast<size_t>(g)].y -= half;
+            cl.advance -= half;
+        }
+        if (trim.end) cl.advance -= half;
+    }
 }
 
 void TVerticalShaper::TrimCaches() const {
@@ -254,6 +284,19 @@ void TVerticalShaper::ShapeSpan(TShapedParagraph& out, const Span& span, int bas
             segStart = i;
             continue;
         }
+        // Short numbers (and, when asked, !! and !?) stand upright in one cell.
+        const int upright = VerticalTextRules::UprightRunLength(
+            text, i, m_typesetting.uprightDigits, m_typesetting.uprightMarks);
+        if (upright > 0 && i + upright <= to) {
+            flush(i);
+            const int run = static_cast<int>(out.runs.size());
+            out.runs.push_back(
+                {m_fonts.FontWithCharacter(baseFont, c, false), span.format, span.preedit});
+            ShapeCombined(out, run, i, i + upright);
+            i += upright;
+            segStart = i;
+            continue;
+        }
         // An emoji: by default or asked for by the emoji presentation selector after it. It is
         // drawn upright, in a colour emoji font where there is one.
         int nextLen = 1;
@@ -284,6 +327,45 @@ void TVerticalShaper::ShapeSpan(TShapedParagraph& out, const Span& span, int bas
 void TVerticalShaper::ShapeSegment(TShapedParagraph& out, int run, int start, int end,
                                    bool rotated) const {
     ShapePiece(out, run, start, end, rotated);
+}
+
+void TVerticalShaper::ShapeCombined(TShapedParagraph& out, int run, int start, int end) const {
+    const TVerticalFontCache::Font& font = m_fonts.At(out.runs[static_cast<size_t>(run)].font);
+    hb_buffer_t* buf = m_buffer;
+    hb_buffer_clear_contents(buf);
+    hb_buffer_add_utf16(buf, reinterpret_cast<const uint16_t*>(out.text.utf16()),
+                        static_cast<int>(out.text.size()), static_cast<unsigned>(start),
+                        end - start);
+    hb_buffer_set_direction(buf, HB_DIRECTION_LTR);
+    hb_buffer_guess_segment_properties(buf);
+    hb_shape(font.hb, buf, nullptr, 0);
+    unsigned count = 0;
+    const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buf, &count);
+    const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(buf, &count);
+    constexpr float kUnit = 1.0f / 64.0f;
+
+    float width = 0;
+    for (unsigned k = 0; k < count; ++k) width += pos[k].x_advance * kUnit;
+    const float em = static_cast<float>(font.pixelSize);
+    // The baseline that centres the font's em box in the cell.
+    const float baseline = static_cast<float>(em / 2 + (font.ascent - font.descent) / 2);
+
+    TVerticalCluster cl;
+    cl.start = start;
+    cl.length = end - start;
+    cl.run = run;
+    cl.firstGlyph = static_cast<int>(out.glyphs.size());
+    cl.glyphCount = static_cast<int>(count);
+    cl.combined = true;
+    cl.scaleX = width > em ? em / width : 1;
+    cl.advance = em;
+    float pen = -width / 2;
+    for (unsigned k = 0; k < count; ++k) {
+        out.glyphs.push_back(
+            {info[k].codepoint, pen + pos[k].x_offset * kUnit, baseline - pos[k].y_offset * kUnit});
+        pen += pos[k].x_advance * kUnit;
+    }
+    out.clusters.push_back(cl);
 }
 
 void TVerticalShaper::ShapePiece(TShapedParagraph& out, int run, int start, int end,

@@ -10,6 +10,8 @@
 #include <QTextCharFormat>
 #include <vector>
 
+#include "controls/TVerticalTypesetting.h"
+
 class TVerticalFontCache;
 struct hb_buffer_t;
 
@@ -35,6 +37,11 @@ struct TVerticalCluster {
     bool rotated = false;    // drawn a quarter turn clockwise
     bool lineBreak = false;  // a line separator: the column ends after it
     bool tab = false;
+    // Half-width digits or marks standing upright side by side in one cell: the glyphs are
+    // shaped across, x from the column axis and y the baseline below the cell top, and drawn
+    // narrowed by scaleX around the axis when wider than the cell.
+    bool combined = false;
+    float scaleX = 1;
 };
 
 struct TShapedParagraph {
@@ -74,6 +81,9 @@ public:
     TShapedParagraph Shape(const QTextBlock& block, const QFont& defaultFont,
                            const TVerticalPreedit& preedit = TVerticalPreedit()) const;
 
+    const TVerticalTypesetting& Typesetting() const { return m_typesetting; }
+    void SetTypesetting(const TVerticalTypesetting& typesetting);
+
 private:
     struct Span;
     // A long paragraph is shaped and broken in pieces that end at content-defined places (after
@@ -87,6 +97,8 @@ private:
     void ShapeSpan(TShapedParagraph& out, const Span& span, int baseFont, int from, int to) const;
     void ShapeSegment(TShapedParagraph& out, int run, int start, int end, bool rotated) const;
     void ShapePiece(TShapedParagraph& out, int run, int start, int end, bool rotated) const;
+    void ShapeCombined(TShapedParagraph& out, int run, int start, int end) const;
+    void TrimPunctuation(TShapedParagraph& out) const;
     std::vector<bool> Breaks(const QString& text) const;
     void TrimCaches() const;
 
@@ -95,4 +107,5 @@ private:
 
     TVerticalFontCache& m_fonts;
     hb_buffer_t* m_buffer;
+    TVerticalTypesetting m_typesetting;
 };

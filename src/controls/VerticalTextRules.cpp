@@ -185,4 +185,81 @@ std::pair<int, int> WordRange(const QString& text, int i) {
     return {start, end};
 }
 
+namespace {
+bool IsHalfWidthGraphic(QChar c) {
+    return c.unicode() >= 0x21 && c.unicode() <= 0x7E;
+}
+bool IsDigit(QChar c) {
+    return c.unicode() >= u'0' && c.unicode() <= u'9';
+}
+bool IsMark(QChar c) {
+    return c.unicode() == u'!' || c.unicode() == u'?';
+}
+}  // namespace
+
+int UprightRunLength(const QString& text, int i, int maxDigits, bool marks) {
+    const int n = static_cast<int>(text.size());
+    if (i < 0 || i >= n) return 0;
+    if (i > 0 && IsHalfWidthGraphic(text.at(i - 1))) return 0;
+    int end = i;
+    if (IsDigit(text.at(i))) {
+        while (end < n && IsDigit(text.at(end))) ++end;
+        if (end - i > maxDigits) return 0;
+    } else if (marks && IsMark(text.at(i))) {
+        while (end < n && IsMark(text.at(end))) ++end;
+        if (end - i != 2) return 0;
+    } else {
+        return 0;
+    }
+    if (end < n && IsHalfWidthGraphic(text.at(end))) return 0;
+    return end - i;
+}
+
+Punctuation PunctuationOf(char32_t c) {
+    switch (c) {
+        case U'「':
+        case U'『':
+        case U'（':
+        case U'【':
+        case U'〔':
+        case U'［':
+        case U'｛':
+        case U'〈':
+        case U'《':
+        case U'〘':
+        case U'〖':
+        case U'“':
+        case U'‘':
+            return Punctuation::Opening;
+        case U'」':
+        case U'』':
+        case U'）':
+        case U'】':
+        case U'〕':
+        case U'］':
+        case U'｝':
+        case U'〉':
+        case U'》':
+        case U'〙':
+        case U'〗':
+        case U'”':
+        case U'’':
+        case U'、':
+        case U'。':
+        case U'，':
+        case U'．':
+            return Punctuation::Closing;
+        default:
+            return Punctuation::None;
+    }
+}
+
+Trim TrimOf(char32_t before, char32_t c, char32_t after) {
+    Trim t;
+    const Punctuation kind = PunctuationOf(c);
+    if (kind == Punctuation::Closing && PunctuationOf(after) == Punctuation::Closing) t.end = true;
+    if (kind == Punctuation::Opening && PunctuationOf(before) != Punctuation::None) t.start = true;
+    return t;
+}
+
 }  // namespace VerticalTextRules

@@ -41,4 +41,27 @@ namespace VerticalTextRules {
 // any other character is a word of its own. Returns [first, last).
 std::pair<int, int> WordRange(const QString& text, int i);
 
+// Length of the run at UTF-16 index i that stands upright in one cell (tate-chu-yoko), or 0:
+// a run of 1 to maxDigits half-width digits starting at i, or with marks "!!", "!?", "?!" and
+// "??", that no other half-width letter, digit or sign touches (so 3.5, A4, 100% and v2 stay
+// turned).
+int UprightRunLength(const QString& text, int i, int maxDigits, bool marks);
+
+// Full-width punctuation whose blank half may be trimmed where it meets other punctuation.
+enum class Punctuation {
+    None,
+    Opening,  // 「『（【〔［｛〈《〘〖“‘: ink in the second half
+    Closing,  // 」』）】〕］｝〉》〙〗”’、。，．: ink in the first half
+};
+Punctuation PunctuationOf(char32_t c);
+
+// Which half of character c (between before and after, 0 for none) is trimmed away: the blank
+// end of closing punctuation followed by closing punctuation, the blank start of opening
+// punctuation after opening or closing punctuation.
+struct Trim {
+    bool start = false;
+    bool end = false;
+};
+Trim TrimOf(char32_t before, char32_t c, char32_t after);
+
 }  // namespace VerticalTextRules

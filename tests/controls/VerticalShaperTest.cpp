@@ -31,7 +31,7 @@ const GlyphCase kGlyphs[] = {
     {"kanji", "漢", false, false},
     {"hiragana", "あ", false, false},
     {"latin", "A", false, true},
-    {"digit", "1", false, true},
+    {"percent", "%", false, true},
     {"halfwidth_katakana", "ｶ", false, true},
 };
 
