@@ -135,3 +135,24 @@ TEST(VerticalViewShots, Formats) {
 }
 
 }  // namespace
+
+namespace {
+// The typesetting cases beside a browser's vertical-rl of the same text (see the comparison
+// page written next to the picture): brackets in a row, dates, chapter numbers, a percentage
+// and a column the line rules push out.
+TEST(VerticalViewShots, Typesetting) {
+    if (ShotsDir().isEmpty()) GTEST_SKIP() << "ORIMAKI_SHOTS not set";
+    const QString text = QStringLiteral(
+        "「そう」『か』（【注】）。」\n2024年12月8日\n第3章の100%"
+        "\n吾輩は猫である。名前はまだ無い」。\n");
+    auto doc = vtest::MakeDocument(text);
+    QFont f(QStringLiteral("IPAGothic"));
+    f.setPixelSize(24);
+    doc->setDefaultFont(f);
+    TVerticalView view;
+    // Columns of 15 characters and a quarter: the fourth line's い is pushed on by 」.
+    view.resize(300, 24 * 15 + TVerticalView::kSelectionBar + 2 * TVerticalView::kPadding + 6);
+    view.SetDocument(doc.get());
+    Save(view, QStringLiteral("typesetting.png"));
+}
+}  // namespace
