@@ -85,11 +85,13 @@ void TVerticalLayout::SetTypesetting(const TVerticalTypesetting& typesetting) {
     InvalidateAll();
 }
 
-void TVerticalLayout::SetPreedit(int position, const QString& text) {
+void TVerticalLayout::SetPreedit(int position, const QString& text,
+                                 const std::vector<TVerticalPreeditFormat>& formats) {
     if (!m_doc) return;
     const int oldBlock = m_preeditPos >= 0 ? m_doc->findBlock(m_preeditPos).blockNumber() : -1;
     m_preeditPos = text.isEmpty() ? -1 : position;
     m_preeditText = text;
+    m_preeditFormats = formats;
     const int newBlock = m_preeditPos >= 0 ? m_doc->findBlock(m_preeditPos).blockNumber() : -1;
     for (int b : {oldBlock, newBlock}) {
         if (b >= 0 && b < BlockCount() && m_blocks[static_cast<size_t>(b)].para) LayOut(b);
@@ -182,6 +184,7 @@ void TVerticalLayout::LayOut(int block) {
         m_preeditPos < b.position() + b.length()) {
         pre.position = m_preeditPos - b.position();
         pre.text = m_preeditText;
+        pre.formats = m_preeditFormats;
     }
     if (!e.para) --m_pending;
     auto p = std::make_unique<TVerticalParagraph>();

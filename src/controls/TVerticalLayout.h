@@ -63,7 +63,8 @@ public:
     const TVerticalTypesetting& Typesetting() const { return m_shaper.Typesetting(); }
 
     // Text being composed at a position: shown inline there, without being in the document.
-    void SetPreedit(int position, const QString& text);
+    void SetPreedit(int position, const QString& text,
+                    const std::vector<TVerticalPreeditFormat>& formats = {});
     int PreeditPosition() const { return m_preeditPos; }
     const QString& PreeditText() const { return m_preeditText; }
 
@@ -166,4 +167,5 @@ private:
     QFont m_defaultFont;
     int m_preeditPos = -1;
     QString m_preeditText;
+    std::vector<TVerticalPreeditFormat> m_preeditFormats;
 };

@@ -212,12 +212,14 @@ void TVerticalPainter::PaintColumn(QPainter& painter, TVerticalLayout& layout, i
         // and the composition marked like an underline.
         const qreal thick = std::max<qreal>(1, std::round(em / 16));
         const bool drawn = y > y0;  // hidden text has no length and no lines
-        if (drawn && (Underlined(r.format) || r.preedit)) {
+        // The composition: the segment the input method highlights (the one being converted)
+        // shows reversed, in its background and colour; the other segments get a thin line.
+        const bool highlighted = r.preedit && r.format.background().style() != Qt::NoBrush;
+        if (drawn && (Underlined(r.format) || (r.preedit && !highlighted))) {
             QColor lc =
                 r.format.underlineColor().isValid() && !sel ? r.format.underlineColor() : color;
             const qreal x = std::min(right - thick / 2, axis + shift + em / 2 + thick);
-            QPen pen(lc, thick);
-            if (r.preedit && !Underlined(r.format)) pen.setStyle(Qt::DashLine);
+            QPen pen(lc, r.preedit ? 1 : thick);
             painter.setPen(pen);
             painter.drawLine(QPointF(x, y0), QPointF(x, y));
         }

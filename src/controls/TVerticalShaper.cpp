@@ -4,6 +4,7 @@
 #include <unicode/uchar.h>
 
 #include <QTextDocument>
+#include <algorithm>
 
 #include "controls/TVerticalFontCache.h"
 #include "controls/VerticalTextRules.h"
@@ -133,7 +134,20 @@ TShapedParagraph TVerticalShaper::Shape(const QTextBlock& block, const QFont& de
             }
         }
         if (p == 0 && !spans.empty()) at = spans.front().format;
-        shifted.push_back({p, p + n, at, true});
+        // The composition in stretches of the input method's formats over the text's own.
+        std::vector<int> cuts = {0, n};
+        for (const TVerticalPreeditFormat& f : preedit.formats) {
+            cuts.push_back(std::clamp(f.start, 0, n));
+            cuts.push_back(std::clamp(f.start + f.length, 0, n));
+        }
+        std::sort(cuts.begin(), cuts.end());
+        cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
+        for (size_t c = 0; c + 1 < cuts.size(); ++c) {
+            QTextCharFormat format = at;
+            for (const TVerticalPreeditFormat& f : preedit.formats)
+                if (f.start <= cuts[c] && cuts[c] < f.start + f.length) format.merge(f.format);
+            shifted.push_back({p + cuts[c], p + cuts[c + 1], format, true});
+        }
         std::sort(shifted.begin(), shifted.end(),
                   [](const Span& a, const Span& b) { return a.start < b.start; });
         spans.swap(shifted);

@@ -64,10 +64,19 @@ struct TShapedParagraph {
     }
 };
 
+// A stretch of the composition that the input method formats (the segment being converted
+// highlighted, the others underlined), in UTF-16 units from the composition's start.
+struct TVerticalPreeditFormat {
+    int start = 0;
+    int length = 0;
+    QTextCharFormat format;
+};
+
 // Text being composed by the input method, shown inline at a position of the paragraph.
 struct TVerticalPreedit {
     int position = -1;  // in the paragraph, -1 for none
     QString text;
+    std::vector<TVerticalPreeditFormat> formats;
 };
 
 class TVerticalShaper {

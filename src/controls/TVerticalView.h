@@ -153,6 +153,7 @@ private:
     bool m_caretOn = true;
     int m_barHeight = kSelectionBar;
     QString m_preedit;
+    std::vector<TVerticalPreeditFormat> m_preeditFormats;  // the input method's segment formats
     int m_preeditCursor = 0;
     // Mouse selection.
     bool m_dragging = false;

@@ -461,7 +461,7 @@ void TVerticalView::wheelEvent(QWheelEvent* e) {
 
 void TVerticalView::UpdatePreedit() {
     if (!m_layout) return;
-    m_layout->SetPreedit(m_cursor.position(), m_preedit);
+    m_layout->SetPreedit(m_cursor.position(), m_preedit, m_preeditFormats);
     UpdateScrollBars();
 }
 
@@ -490,9 +490,14 @@ void TVerticalView::inputMethodEvent(QInputMethodEvent* e) {
     if (!pre.isEmpty() && m_cursor.hasSelection()) m_cursor.removeSelectedText();
     m_preedit = pre;
     m_preeditCursor = static_cast<int>(pre.size());
+    m_preeditFormats.clear();
     for (const QInputMethodEvent::Attribute& a : e->attributes()) {
         if (a.type == QInputMethodEvent::Cursor)
             m_preeditCursor = std::clamp(a.start, 0, static_cast<int>(pre.size()));
+        if (a.type == QInputMethodEvent::TextFormat && a.length > 0) {
+            const QTextCharFormat f = a.value.value<QTextFormat>().toCharFormat();
+            if (f.isValid()) m_preeditFormats.push_back({a.start, a.length, f});
+        }
     }
     UpdatePreedit();
     m_atColumnEnd = false;
@@ -508,8 +513,16 @@ QVariant TVerticalView::inputMethodQuery(Qt::InputMethodQuery query) const {
     switch (query) {
         case Qt::ImEnabled:
             return !m_readOnly;
-        case Qt::ImCursorRectangle:
-            return QRectF(self->CaretRect().translated(viewport()->pos()));
+        case Qt::ImCursorRectangle: {
+            const QRect caret = self->CaretRect();
+            if (m_preedit.isEmpty() || caret.isNull())
+                return QRectF(caret.translated(viewport()->pos()));
+            // While composing, the whole column of the composition: the input method opens its
+            // candidate list outside it, not over the text being converted.
+            const QRect column(caret.left(), static_cast<int>(TextTop()), caret.width(),
+                               static_cast<int>(std::ceil(m_layout->ColumnHeight())));
+            return QRectF(column.translated(viewport()->pos()));
+        }
         case Qt::ImFont: {
             QFont f = m_cursor.charFormat().font().resolve(m_doc->defaultFont());
             f.setFamily(TVerticalFontCache::ResolveFamily(f.family()));

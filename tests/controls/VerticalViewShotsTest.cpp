@@ -72,9 +72,18 @@ TEST(VerticalViewShots, Composition) {
     view.show();
     view.setFocus();
     view.SetPosition(3);
+    // Two segments as an input method sends them: 猫 being converted (highlighted), です
+    // underlined.
+    QTextCharFormat current;
+    current.setBackground(view.palette().highlight());
+    current.setForeground(view.palette().highlightedText());
+    QTextCharFormat other;
+    other.setUnderlineStyle(QTextCharFormat::SingleUnderline);
     QList<QInputMethodEvent::Attribute> attrs;
-    attrs << QInputMethodEvent::Attribute(QInputMethodEvent::Cursor, 3, 1);
-    QInputMethodEvent pre(QStringLiteral("ねこです"), attrs);
+    attrs << QInputMethodEvent::Attribute(QInputMethodEvent::TextFormat, 0, 1, current)
+          << QInputMethodEvent::Attribute(QInputMethodEvent::TextFormat, 1, 2, other)
+          << QInputMethodEvent::Attribute(QInputMethodEvent::Cursor, 1, 1);
+    QInputMethodEvent pre(QStringLiteral("猫です"), attrs);
     QApplication::sendEvent(&view, &pre);
     Save(view, QStringLiteral("composition.png"));
 }

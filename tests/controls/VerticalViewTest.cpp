@@ -305,6 +305,55 @@ TEST(VerticalView, DoubleClickSelectsTheWordOfTheCharacterHit) {
     }
 }
 
+// A composition in two segments as an input method sends it: the segment being converted
+// highlighted (reversed), the other underlined. Each is shaped in its own format and the
+// highlighted one is painted reversed, the other with a thin line on the right.
+TEST(VerticalView, InputMethodSegmentsKeepTheirFormats) {
+    ViewFixture f(QStringLiteral("あい"));
+    f.view.SetPosition(1);
+    QTextCharFormat current;
+    current.setBackground(QColor(0, 0, 128));
+    current.setForeground(Qt::white);
+    QTextCharFormat other;
+    other.setUnderlineStyle(QTextCharFormat::SingleUnderline);
+    QList<QInputMethodEvent::Attribute> attrs;
+    attrs << QInputMethodEvent::Attribute(QInputMethodEvent::TextFormat, 0, 2, current)
+          << QInputMethodEvent::Attribute(QInputMethodEvent::TextFormat, 2, 2, other)
+          << QInputMethodEvent::Attribute(QInputMethodEvent::Cursor, 2, 1);
+    QInputMethodEvent pre(QStringLiteral("漢字変換"), attrs);
+    QApplication::sendEvent(&f.view, &pre);
+    const TShapedParagraph& s = f.view.Layout()->Paragraph(0).shaped;
+    ASSERT_EQ(s.text, QStringLiteral("あ漢字変換い"));
+    auto formatAt = [&](int index) {
+        for (const TVerticalCluster& cl : s.clusters)
+            if (cl.start == index) return s.runs[static_cast<size_t>(cl.run)].format;
+        return QTextCharFormat();
+    };
+    auto preeditAt = [&](int index) {
+        for (const TVerticalCluster& cl : s.clusters)
+            if (cl.start == index) return s.runs[static_cast<size_t>(cl.run)].preedit;
+        return false;
+    };
+    for (int i : {1, 2}) {
+        EXPECT_EQ(formatAt(i).background().color(), QColor(0, 0, 128)) << i;
+        EXPECT_TRUE(preeditAt(i)) << i;
+    }
+    for (int i : {3, 4}) {
+        EXPECT_EQ(formatAt(i).background().style(), Qt::NoBrush) << i;
+        EXPECT_EQ(formatAt(i).underlineStyle(), QTextCharFormat::SingleUnderline) << i;
+        EXPECT_TRUE(preeditAt(i)) << i;
+    }
+    EXPECT_FALSE(preeditAt(0));
+    EXPECT_FALSE(preeditAt(5));
+    // Painted: the first segment's cells are dark blue across the column, the second's white.
+    const QImage img = f.view.viewport()->grab().toImage();
+    const QRect c0 = f.view.PositionRect(0);  // あ, then the composition
+    const QPoint inFirst(c0.left() + 2, c0.top() + vtest::kEm + vtest::kEm / 2);
+    const QPoint inSecond(c0.left() + 2, c0.top() + 3 * vtest::kEm + vtest::kEm / 2);
+    EXPECT_EQ(QColor(img.pixel(inFirst)), QColor(0, 0, 128));
+    EXPECT_NE(QColor(img.pixel(inSecond)), QColor(0, 0, 128));
+}
+
 TEST(VerticalView, InputMethodCompositionInline) {
     ViewFixture f(QStringLiteral("あい"));
     f.view.SetPosition(1);
@@ -318,8 +367,15 @@ TEST(VerticalView, InputMethodCompositionInline) {
     EXPECT_EQ(f.view.Layout()->Paragraph(0).shaped.text, QStringLiteral("あかない"));
     const QRect during = f.view.CaretRect();
     EXPECT_NEAR(during.center().y() - before.center().y(), 2 * vtest::kEm, 1);
-    const QRectF imRect = f.view.inputMethodQuery(Qt::ImCursorRectangle).toRectF();
-    EXPECT_EQ(imRect.toAlignedRect(), during.translated(f.view.viewport()->pos()));
+    // The input method is given the composition's whole column, so that its candidate list
+    // opens beside the column rather than over the text.
+    const QRect imRect = f.view.inputMethodQuery(Qt::ImCursorRectangle).toRectF().toAlignedRect();
+    const QRect caretThere = during.translated(f.view.viewport()->pos());
+    EXPECT_EQ(imRect.left(), caretThere.left());
+    EXPECT_EQ(imRect.width(), caretThere.width());
+    EXPECT_LE(imRect.top(), before.translated(f.view.viewport()->pos()).top());
+    EXPECT_GE(imRect.bottom(), caretThere.bottom());
+    EXPECT_GE(imRect.height(), f.view.Layout()->ColumnHeight() - 1);
     EXPECT_EQ(f.view.inputMethodQuery(Qt::ImSurroundingText).toString(), QStringLiteral("あい"));
     EXPECT_EQ(f.view.inputMethodQuery(Qt::ImCursorPosition).toInt(), 1);
 
