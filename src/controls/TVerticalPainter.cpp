@@ -1,6 +1,8 @@
 #include "controls/TVerticalPainter.h"
 
 #include <QGlyphRun>
+#include <QPainterPath>
+#include <QRawFont>
 #include <QTextBlock>
 #include <QVarLengthArray>
 #include <cmath>
@@ -19,6 +21,60 @@ qreal BaselineShift(const QTextCharFormat& f, qreal em) {
     if (f.verticalAlignment() == QTextCharFormat::AlignSuperScript) shift += em * 0.33;
     if (f.verticalAlignment() == QTextCharFormat::AlignSubScript) shift -= em * 0.33;
     return shift;
+}
+
+// Glyph outlines, filled: the same marks as a glyph run without being text.
+void FillOutlines(QPainter& painter, const QRawFont& raw,
+                  const QVarLengthArray<quint32, 64>& glyphs,
+                  const QVarLengthArray<QPointF, 64>& positions, QPointF by, const QColor& color) {
+    QPainterPath path;
+    for (int i = 0; i < glyphs.size(); ++i)
+        path.addPath(raw.pathForGlyph(glyphs[i]).translated(positions[i] + by));
+    painter.fillPath(path, color);
+}
+
+// Whether the glyphs drawn for a cluster are other than the font's own glyphs of its characters
+// (vertical forms): such glyphs carry no character on a page kept as text.
+bool DrawnAsOtherGlyphs(const TShapedParagraph& s, const TVerticalFontCache::Font& font,
+                        const TVerticalCluster& cl, QList<quint32>* plainOut = nullptr) {
+    if (cl.lineBreak || cl.tab || cl.rotated) return false;
+    const QList<quint32> plain = font.raw.glyphIndexesForString(s.text.mid(cl.start, cl.length));
+    bool same = plain.size() == cl.glyphCount;
+    for (int g = 0; same && g < cl.glyphCount; ++g)
+        same = plain[g] == s.glyphs[static_cast<size_t>(cl.firstGlyph + g)].index;
+    if (plainOut) *plainOut = plain;
+    return !same;
+}
+
+// Clusters k..end-1 of one upright run drawn as other glyphs, starting at y0 on the column's
+// axis: their characters are laid over them once more in the font's ordinary glyphs, invisibly,
+// so that a page kept as text reads back as the characters in column order.
+void LayHiddenText(QPainter& painter, const TShapedParagraph& s,
+                   const TVerticalFontCache::Font& font, int k, int end, qreal axis, qreal y0) {
+    qreal y = y0;
+    QList<quint32> hidden;
+    QList<QPointF> at;
+    for (int c = k; c < end; ++c) {
+        const TVerticalCluster& cl = s.clusters[static_cast<size_t>(c)];
+        QList<quint32> plain;
+        if (DrawnAsOtherGlyphs(s, font, cl, &plain)) {
+            for (int g = 0; g < plain.size(); ++g) {
+                if (plain[g] == 0) continue;
+                hidden.append(plain[g]);
+                at.append(QPointF(axis - font.pixelSize / 2, y + font.ascent + g * 0.01));
+            }
+        }
+        y += cl.advance;
+    }
+    if (hidden.isEmpty()) return;
+    QGlyphRun run;
+    run.setRawFont(font.raw);
+    run.setGlyphIndexes(hidden);
+    run.setPositions(at);
+    painter.save();
+    painter.setPen(QColor(0, 0, 0, 0));
+    painter.drawGlyphRun(QPointF(0, 0), run);
+    painter.restore();
 }
 
 }  // namespace
@@ -153,10 +209,14 @@ void TVerticalPainter::PaintColumn(QPainter& painter, TVerticalLayout& layout, i
         positions.clear();
         // Turned glyphs are placed in the turned frame: x along the column from y0, y off the
         // baseline, which sits so that the em box is centred on the column's axis.
+        // A page kept as text also ends a stretch where the glyphs stop or start being vertical
+        // forms, so that the characters laid over them stay in column order.
+        const bool other = options.readableText && DrawnAsOtherGlyphs(s, font, c0);
         int j = k;
         for (; j < col.endCluster; ++j) {
             const TVerticalCluster& cl = s.clusters[static_cast<size_t>(j)];
             if (cl.run != run || cl.rotated != rotated || selected(cl.start) != sel) break;
+            if (options.readableText && j > k && DrawnAsOtherGlyphs(s, font, cl) != other) break;
             for (int g = cl.firstGlyph; g < cl.firstGlyph + cl.glyphCount; ++g) {
                 const TVerticalGlyph& gl = s.glyphs[static_cast<size_t>(g)];
                 indexes.append(gl.index);
@@ -192,9 +252,14 @@ void TVerticalPainter::PaintColumn(QPainter& painter, TVerticalLayout& layout, i
             painter.drawGlyphRun(QPointF(0, 0), run);
             if (font.syntheticBold) {
                 const qreal d = std::max<qreal>(0.6, em / 28);
-                painter.drawGlyphRun(rotated ? QPointF(0, -d) : QPointF(d, 0), run);
+                const QPointF by = rotated ? QPointF(0, -d) : QPointF(d, 0);
+                if (options.readableText)
+                    FillOutlines(painter, font.raw, indexes, positions, by, color);
+                else
+                    painter.drawGlyphRun(by, run);
             }
             painter.restore();
+            if (other) LayHiddenText(painter, s, font, k, j, axis + shift, y0);
         }
 
         // Lines: underline on the right of the characters, strike-out through their middle,
