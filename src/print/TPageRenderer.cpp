@@ -35,7 +35,7 @@ void TPageRenderer::Paginate() {
     if (!Stale()) return;
     dirty_ = false;
     pageStarts_.clear();
-    horizontalPages_ = 0;
+    lineSpans_.clear();
     if (!doc_) return;
     revision_ = doc_->revision();
     const qreal width = std::max<qreal>(1, elementMm_.width() * kPixelsPerMm);
@@ -57,14 +57,32 @@ void TPageRenderer::Paginate() {
         copy_.reset(doc_->clone());
         copy_->setDefaultFont(doc_->defaultFont());
         copy_->setDocumentMargin(0);
-        copy_->setPageSize(QSizeF(width, height));
-        horizontalPages_ = std::max(1, copy_->pageCount());
+        copy_->setTextWidth(width);
+        // Whole lines to a page: a line that would reach past the page's height begins the
+        // next page.
+        QAbstractTextDocumentLayout* lay = copy_->documentLayout();
+        for (QTextBlock b = copy_->begin(); b.isValid(); b = b.next()) {
+            const QRectF br = lay->blockBoundingRect(b);
+            QTextLayout* tl = b.layout();
+            for (int i = 0; tl && i < tl->lineCount(); ++i) {
+                const QTextLine line = tl->lineAt(i);
+                const qreal top = br.top() + line.y();
+                const qreal bottom = top + line.height();
+                if (lineSpans_.empty())
+                    lineSpans_.emplace_back(0, bottom);
+                else if (bottom - lineSpans_.back().first > height + 0.01)
+                    lineSpans_.emplace_back(top, bottom);
+                else
+                    lineSpans_.back().second = std::max(lineSpans_.back().second, bottom);
+            }
+        }
+        if (lineSpans_.empty()) lineSpans_.emplace_back(0, height);
     }
 }
 
 int TPageRenderer::PageCount() {
     Paginate();
-    return vertical_ ? static_cast<int>(pageStarts_.size()) : horizontalPages_;
+    return static_cast<int>(vertical_ ? pageStarts_.size() : lineSpans_.size());
 }
 
 int TPageRenderer::FirstColumn(int page) {
@@ -98,15 +116,15 @@ QString TPageRenderer::PageText(int page) {
         }
         return text;
     }
-    const qreal h = copy_->pageSize().height();
+    const auto [pageTop, pageBottom] = lineSpans_[static_cast<size_t>(page)];
     QAbstractTextDocumentLayout* lay = copy_->documentLayout();
     for (QTextBlock b = copy_->begin(); b.isValid(); b = b.next()) {
         const QRectF br = lay->blockBoundingRect(b);
         QTextLayout* tl = b.layout();
-        for (int i = 0; i < tl->lineCount(); ++i) {
+        for (int i = 0; tl && i < tl->lineCount(); ++i) {
             const QTextLine line = tl->lineAt(i);
             const qreal y = br.top() + line.y();
-            if (static_cast<int>(std::floor((y + 0.01) / h)) == page)
+            if (y >= pageTop - 0.01 && y + line.height() <= pageBottom + 0.01)
                 text += b.text().mid(line.textStart(), line.textLength());
         }
     }
@@ -130,10 +148,12 @@ void TPageRenderer::PaintPage(QPainter& painter, int page, QPointF elementTopLef
         TVerticalPainter::PaintRange(painter, *layout_, FirstColumn(page), LastColumn(page),
                                      QPointF(width, 0), options);
     } else {
-        painter.setClipRect(QRectF(0, 0, width, height));
-        painter.translate(0, -page * height);
+        const auto [pageTop, pageBottom] = lineSpans_[static_cast<size_t>(page)];
+        const QRectF shown(0, pageTop, width, std::min(height, pageBottom - pageTop));
+        painter.translate(0, -pageTop);
+        painter.setClipRect(shown);
         QAbstractTextDocumentLayout::PaintContext ctx;
-        ctx.clip = QRectF(0, page * height, width, height);
+        ctx.clip = shown;
         ctx.palette.setColor(QPalette::Text, Qt::black);
         copy_->documentLayout()->draw(&painter, ctx);
     }

@@ -69,7 +69,8 @@ private:
     std::unique_ptr<TVerticalLayout> layout_;
     std::unique_ptr<QTextDocument> copy_;  // the horizontal layout
     std::vector<int> pageStarts_;          // first column of each page (vertical)
-    int horizontalPages_ = 0;
+    // Horizontal pages: the top and bottom of the lines each one shows, in the copy's layout.
+    std::vector<std::pair<qreal, qreal>> lineSpans_;
     int revision_ = -1;
     bool dirty_ = true;
 };
