@@ -3,10 +3,13 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTextCursor>
 
@@ -67,7 +70,8 @@ TEST_F(PrintWindowTest, TheFirstPreviewMakesTheReportAndShowsThePages) {
                   QString::fromUtf8(captions[i]));
     }
     QStringList popup;
-    for (QAction* a : p->PopupMenu()->actions()) popup << (a->isSeparator() ? "-" : a->text());
+    for (QAction* a : p->PopupMenu()->actions())
+        popup << (a->isSeparator() ? QStringLiteral("-") : a->text());
     EXPECT_EQ(popup, (QStringList{"拡大", "縮小", "-", "フィット"}));
     p->grab().save(QStringLiteral("preview.png"));
     if (!qEnvironmentVariableIsEmpty("ORIMAKI_SHOTS"))

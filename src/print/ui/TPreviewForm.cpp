@@ -61,7 +61,8 @@ TPreviewForm::TPreviewForm(QPrinter* printer, QWidget* parent) : QMainWindow(par
     outer->addWidget(preview_, 1);
     setCentralWidget(central);
     connect(preview_, &QPrintPreviewWidget::paintRequested, this, &TPreviewForm::PaintRequested);
-    connect(preview_, &QPrintPreviewWidget::previewChanged, this, &TPreviewForm::ProgressUpdate);
+    // Scrolling through the pages changes the current page too.
+    connect(preview_, &QPrintPreviewWidget::previewChanged, this, &TPreviewForm::WritePageText);
 
     popup_ = new QMenu(this);
     connect(popup_->addAction(QStringLiteral("拡大")), &QAction::triggered, this,
@@ -129,7 +130,9 @@ int TPreviewForm::PageCount() const {
 }
 
 void TPreviewForm::UpdatePages() {
+    // The control asks for every page at once and has them when the call returns.
     preview_->updatePreview();
+    ProgressUpdate();
 }
 
 void TPreviewForm::WritePageText() {
