@@ -32,7 +32,8 @@ std::string Capture(const std::string& cmd) {
 }
 
 bool HavePoppler() {
-    return std::system("command -v pdfinfo >/dev/null 2>&1 && command -v pdftotext >/dev/null") == 0;
+    return std::system("command -v pdfinfo >/dev/null 2>&1 && command -v pdftotext >/dev/null") ==
+           0;
 }
 
 class CliPdf : public ::testing::Test {
@@ -86,7 +87,8 @@ TEST_F(CliPdf, PaperTitleAndStandardOutput) {
     EXPECT_NEAR(w, 515.9, 1.0);
     EXPECT_NEAR(h, 728.5, 1.0);
     std::string text = Capture("pdftotext '" + Path("out.pdf") + "' - | tr -d '\\f'");
-    EXPECT_EQ(text, "「吾輩は猫である。」\n名前はまだ無い。\n");
+    while (!text.empty() && text.back() == '\n') text.pop_back();
+    EXPECT_EQ(text, "「吾輩は猫である。」\n名前はまだ無い。");
 }
 
 TEST_F(CliPdf, BadRequestsAreRefusedWithAMessage) {
