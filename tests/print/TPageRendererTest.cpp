@@ -118,6 +118,28 @@ TEST(TPageRendererTest, AVerticalPdfHasTheCountedPagesAndReadsInOrder) {
         EXPECT_TRUE(lines[i].contains(QStringLiteral(" yes "))) << lines[i].toStdString();
 }
 
+TEST(TPageRendererTest, VerticalFormsReadBackAsTheirCharactersInEveryFont) {
+    if (!PrintTest::HaveTool("pdftotext")) GTEST_SKIP() << "poppler-utils";
+    // IPAGothic has vertical forms no character maps to; IPAPGothic also turns its kana into
+    // proportional vertical forms; Noto Sans CJK maps its vertical punctuation from the
+    // presentation forms (︒ ︽ ﹁), which must not be what the page reads as. (Noto also
+    // shares the glyphs of some kanji such as 一 with the Kangxi radicals, which then read as
+    // the radical ⼀: the PDF writer names a glyph by its lowest character.)
+    const QString text = QStringLiteral("「吾輩は猫である。」名前は、まだ《無》い（猫）ー…");
+    for (const char* family : {"IPAGothic", "IPAPGothic", "IPAMincho", "Noto Sans CJK JP"}) {
+        QTemporaryDir dir;
+        QTextCharFormat f = PrintTest::Gothic12();
+        f.setFontFamilies({QString::fromLatin1(family)});
+        QTextDocument doc;
+        PrintTest::Fill(doc, {text}, f);
+        QFile out(dir.filePath(QStringLiteral("p.pdf")));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        ASSERT_EQ(TPdfExport::Write(doc, TPdfExport::Options(), &out), 1);
+        out.close();
+        EXPECT_EQ(PrintTest::PdfText(out.fileName()), text) << family;
+    }
+}
+
 // Ink of a region of a page image: dark pixels and red ones.
 struct Ink {
     int dark = 0;
