@@ -51,6 +51,7 @@ class TColorLookupComboBox;
 class TFindForm;
 class TRichEditEx;
 class TSnapshotRing;
+class TPrintCommands;
 class TateWarnings;
 class TanlRuler;
 struct TSnapshotEntry;
@@ -211,6 +212,11 @@ public:
     // start-up when the stored type is not 0, and after the options dialog).
     void LoadColorList();
     void InstallPrintCommands();
+    // The report, the preview window and the print commands (TOMFormPrint.cpp).
+    TPrintCommands* Printing() const { return print_; }
+    void PrintPrevMClick();
+    void PrintDlgMClick();
+    void PrintMClick();
     // Command enabling after new, load and write (save and undo follow the modified flag).
     void CommandEnabling();
     // The key relay: sees every event of the application before it is delivered; true eats it.
@@ -448,6 +454,7 @@ private:
     std::function<void()> saveAsHook_;
 
     QTextDocument* doc_ = nullptr;
+    TPrintCommands* print_ = nullptr;
     DocumentFiles* files_ = nullptr;
     TRichEditEx* view1_ = nullptr;
     TRichEditEx* view2_ = nullptr;

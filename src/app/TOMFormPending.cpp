@@ -9,6 +9,3 @@
 // The vertical presentation of the views: register it with TRichEditEx::SetVerticalFactory.
 // The vertical switch commands are enabled once a factory is registered.
 void TOMForm::InstallVerticalView() {}
-
-// Printing and preview.
-void TOMForm::InstallPrintCommands() {}

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "cli/CliDocument.h"
 #include "cli/CliIo.h"
 #include "convert/RtfToHtml.h"
 #include "convert/YokoHtmlPage.h"
@@ -56,8 +57,9 @@ std::string ParseArgs(const std::vector<std::string>& args, bool allowBackground
     return {};
 }
 
-// The document of a file, as the editor loads it.
-bool LoadDocument(const std::string& path, QTextDocument& doc) {
+}  // namespace
+
+bool CliDocument::Load(const std::string& path, QTextDocument& doc) {
     std::string bytes;
     if (!CliIo::ReadFile(path, bytes)) return false;
     if (DocumentPath::ReadsAsRichText(path)) {
@@ -76,6 +78,12 @@ bool LoadDocument(const std::string& path, QTextDocument& doc) {
     c.setBlockCharFormat(f);
     c.insertText(QString::fromStdString(text.text), f);
     return true;
+}
+
+namespace {
+
+bool LoadDocument(const std::string& path, QTextDocument& doc) {
+    return CliDocument::Load(path, doc);
 }
 
 bool SameFile(const std::string& a, const std::string& b) {

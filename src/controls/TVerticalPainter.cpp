@@ -1,6 +1,10 @@
 #include "controls/TVerticalPainter.h"
 
 #include <QGlyphRun>
+#include <QHash>
+#include <QPainterPath>
+#include <QRawFont>
+#include <QSet>
 #include <QTextBlock>
 #include <QVarLengthArray>
 #include <cmath>
@@ -19,6 +23,90 @@ qreal BaselineShift(const QTextCharFormat& f, qreal em) {
     if (f.verticalAlignment() == QTextCharFormat::AlignSuperScript) shift += em * 0.33;
     if (f.verticalAlignment() == QTextCharFormat::AlignSubScript) shift -= em * 0.33;
     return shift;
+}
+
+// Glyph outlines, filled: the same marks as a glyph run without being text.
+void FillOutlines(QPainter& painter, const QRawFont& raw,
+                  const QVarLengthArray<quint32, 64>& glyphs,
+                  const QVarLengthArray<QPointF, 64>& positions, QPointF by, const QColor& color) {
+    QPainterPath path;
+    for (int i = 0; i < glyphs.size(); ++i)
+        path.addPath(raw.pathForGlyph(glyphs[i]).translated(positions[i] + by));
+    painter.fillPath(path, color);
+}
+
+// The glyphs a font reaches from some character of the basic plane through its character map.
+// A page kept as text names each glyph by such a character, so a vertical form the font also
+// maps from a presentation-form character (︒ for 。, ︽ for 《) would read back as that one.
+const QSet<quint32>& MappedGlyphs(const QRawFont& raw) {
+    static QHash<QString, QSet<quint32>> cache;
+    const QString key = raw.familyName() + QLatin1Char('/') + raw.styleName() + QLatin1Char('/') +
+                        QString::number(raw.weight()) + QString::number(int(raw.style()));
+    auto it = cache.find(key);
+    if (it != cache.end()) return *it;
+    QString all;
+    all.reserve(0x10000);
+    for (uint uc = 0x20; uc < 0x10000; ++uc)
+        if (uc < 0xD800 || uc > 0xDFFF) all.append(QChar(char16_t(uc)));
+    QSet<quint32> mapped;
+    for (quint32 g : raw.glyphIndexesForString(all))
+        if (g) mapped.insert(g);
+    return *cache.insert(key, mapped);
+}
+
+// How the glyphs of a cluster read back from a page kept as text.
+enum class Reading {
+    AsDrawn,      // the font's own glyphs of the characters
+    Unnamed,      // vertical forms no character maps to: they read as nothing
+    AsOtherChars  // vertical forms that read as other characters
+};
+
+Reading ReadingOf(const TShapedParagraph& s, const TVerticalFontCache::Font& font,
+                  const TVerticalCluster& cl, QList<quint32>* plainOut = nullptr) {
+    if (cl.lineBreak || cl.tab || cl.rotated) return Reading::AsDrawn;
+    const QList<quint32> plain = font.raw.glyphIndexesForString(s.text.mid(cl.start, cl.length));
+    bool same = plain.size() == cl.glyphCount;
+    for (int g = 0; same && g < cl.glyphCount; ++g)
+        same = plain[g] == s.glyphs[static_cast<size_t>(cl.firstGlyph + g)].index;
+    if (plainOut) *plainOut = plain;
+    if (same) return Reading::AsDrawn;
+    const QSet<quint32>& mapped = MappedGlyphs(font.raw);
+    for (int g = 0; g < cl.glyphCount; ++g)
+        if (mapped.contains(s.glyphs[static_cast<size_t>(cl.firstGlyph + g)].index))
+            return Reading::AsOtherChars;
+    return Reading::Unnamed;
+}
+
+// Clusters k..end-1 of one upright run drawn as other glyphs, starting at y0 on the column's
+// axis: their characters are laid over them once more in the font's ordinary glyphs, invisibly,
+// so that a page kept as text reads back as the characters in column order.
+void LayHiddenText(QPainter& painter, const TShapedParagraph& s,
+                   const TVerticalFontCache::Font& font, int k, int end, qreal axis, qreal y0,
+                   qreal spacing) {
+    qreal y = y0;
+    QList<quint32> hidden;
+    QList<QPointF> at;
+    for (int c = k; c < end; ++c) {
+        const TVerticalCluster& cl = s.clusters[static_cast<size_t>(c)];
+        QList<quint32> plain;
+        if (ReadingOf(s, font, cl, &plain) != Reading::AsDrawn) {
+            for (int g = 0; g < plain.size(); ++g) {
+                if (plain[g] == 0) continue;
+                hidden.append(plain[g]);
+                at.append(QPointF(axis - font.pixelSize / 2, y + font.ascent + g * 0.01));
+            }
+        }
+        y += cl.advance + spacing;
+    }
+    if (hidden.isEmpty()) return;
+    QGlyphRun run;
+    run.setRawFont(font.raw);
+    run.setGlyphIndexes(hidden);
+    run.setPositions(at);
+    painter.save();
+    painter.setPen(QColor(0, 0, 0, 0));
+    painter.drawGlyphRun(QPointF(0, 0), run);
+    painter.restore();
 }
 
 }  // namespace
@@ -155,6 +243,9 @@ void TVerticalPainter::PaintColumn(QPainter& painter, TVerticalLayout& layout, i
         positions.clear();
         // Turned glyphs are placed in the turned frame: x along the column from y0, y off the
         // baseline, which sits so that the em box is centred on the column's axis.
+        // A page kept as text also ends a stretch where the glyphs stop or start being vertical
+        // forms, so that the characters laid over them stay in column order.
+        const Reading reading = options.readableText ? ReadingOf(s, font, c0) : Reading::AsDrawn;
         int j = k;
         for (; j < col.endCluster; ++j) {
             const TVerticalCluster& cl = s.clusters[static_cast<size_t>(j)];
@@ -163,6 +254,7 @@ void TVerticalPainter::PaintColumn(QPainter& painter, TVerticalLayout& layout, i
                 break;
             // Each upright cell of digits is drawn on its own, narrowed as it needs.
             if (combined && j > k) break;
+            if (options.readableText && j > k && ReadingOf(s, font, cl) != reading) break;
             for (int g = cl.firstGlyph; g < cl.firstGlyph + cl.glyphCount; ++g) {
                 const TVerticalGlyph& gl = s.glyphs[static_cast<size_t>(g)];
                 indexes.append(gl.index);
@@ -200,12 +292,23 @@ void TVerticalPainter::PaintColumn(QPainter& painter, TVerticalLayout& layout, i
                 painter.setTransform(QTransform(1, -0.2, 0, 1, 0, 0), true);
                 painter.translate(-axis, 0);
             }
-            painter.drawGlyphRun(QPointF(0, 0), run);
+            // Vertical forms that would read as other characters are drawn as outlines; the
+            // characters themselves are laid over them below.
+            if (reading == Reading::AsOtherChars)
+                FillOutlines(painter, font.raw, indexes, positions, QPointF(), color);
+            else
+                painter.drawGlyphRun(QPointF(0, 0), run);
             if (font.syntheticBold) {
                 const qreal d = std::max<qreal>(0.6, em / 28);
-                painter.drawGlyphRun(rotated ? QPointF(0, -d) : QPointF(d, 0), run);
+                const QPointF by = rotated ? QPointF(0, -d) : QPointF(d, 0);
+                if (options.readableText || reading == Reading::AsOtherChars)
+                    FillOutlines(painter, font.raw, indexes, positions, by, color);
+                else
+                    painter.drawGlyphRun(by, run);
             }
             painter.restore();
+            if (reading != Reading::AsDrawn)
+                LayHiddenText(painter, s, font, k, j, axis + shift, y0, col.spacing);
         }
 
         // Lines: underline on the right of the characters, strike-out through their middle,

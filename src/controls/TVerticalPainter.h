@@ -13,6 +13,11 @@ struct TVerticalPaintOptions {
     QColor highlightedText = Qt::white;
     int selectionStart = -1;  // document positions; no selection when start == end
     int selectionEnd = -1;
+    // For a page that is kept as text (PDF, printer): every character can be read back from
+    // the page. Glyphs the font only reaches through its vertical forms (、。「」, proportional
+    // kana) carry no character of their own, so the character is laid on them as invisible
+    // text; a synthetic bold's second stroke is drawn as an outline, not as text again.
+    bool readableText = false;
 };
 
 class TVerticalPainter {

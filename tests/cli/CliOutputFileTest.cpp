@@ -97,6 +97,6 @@ TEST_P(CliOutputFile, DashIsStandardOutput) {
 
 INSTANTIATE_TEST_SUITE_P(Commands, CliOutputFile,
                          ::testing::Values("to-rtf", "to-text", "yoko-html", "tate-text",
-                                           "tate-html --method 3"));
+                                           "tate-html --method 3", "pdf"));
 
 }  // namespace
