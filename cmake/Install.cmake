@@ -56,9 +56,9 @@ set(CPACK_PACKAGE_VENDOR "Velmora")
 set(CPACK_PACKAGE_CONTACT "${ORIMAKI_MAINTAINER}")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for Japanese text written vertically (tategaki)")
+# The synopsis is the summary above; this is the extended description only.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "editor for Japanese text written vertically (tategaki)
-Orimaki edits one rich-text document in one or two views, in vertical
+    "Orimaki edits one rich-text document in one or two views, in vertical
 columns or horizontal lines, and turns it into vertical web pages (five
 layout methods), vertical plain text, horizontal HTML and vertically
 printed pages. The command-line tool orimaki-cli does the same
