@@ -3,8 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QStandardPaths>
 
+#include "core/DataLocation.h"
 #include "core/FailureReason.h"
 #include "options/LauncherLocation.h"
 
@@ -40,6 +43,20 @@ QString Launchers::EscapeValue(const QString& text) {
     return out;
 }
 
+QString Launchers::ExecName(const QString& programFile) {
+    const QFileInfo program(programFile);
+    const QString name = program.fileName();
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9._+-]+$"));
+    if (plain.match(name).hasMatch()) {
+        // The name alone when it finds this very program on the search path.
+        const QString found = QStandardPaths::findExecutable(name);
+        if (!found.isEmpty() && !program.canonicalFilePath().isEmpty() &&
+            QFileInfo(found).canonicalFilePath() == program.canonicalFilePath())
+            return name;
+    }
+    return QuoteExec(program.absoluteFilePath());
+}
+
 QString Launchers::WorkingFolder() {
     // The desktop launcher folder is made only when a desktop launcher is wanted; a launcher
     // whose working folder is missing does not start at all.
@@ -50,7 +67,16 @@ QString Launchers::WorkingFolder() {
 
 QString Launchers::DesktopEntry(const QString& programFile) {
     const QFileInfo program(programFile);
-    const QString icon = program.dir().filePath(QStringLiteral("orimaki.png"));
+    const QString iconBeside = program.dir().filePath(QStringLiteral("orimaki.png"));
+    // An installed program is started and drawn by name, as the system's own launcher does;
+    // one in the build tree or elsewhere by its full path and the icon beside it.
+    QString icon = QStringLiteral("accessories-text-editor");
+    if (QFileInfo::exists(iconBeside))
+        icon = iconBeside;
+    else if (!DataLocation::ForProgram(program.absolutePath().toStdString())
+                  .InstalledIcon()
+                  .empty())
+        icon = QStringLiteral("orimaki");
     QString text;
     text += QStringLiteral("[Desktop Entry]\n");
     text += QStringLiteral("Type=Application\n");
@@ -58,12 +84,8 @@ QString Launchers::DesktopEntry(const QString& programFile) {
     text += QStringLiteral("Name=オリマキ９９\n");
     text += QStringLiteral("GenericName=縦書きエディタ\n");
     text += QStringLiteral("Comment=日本語の文書を縦書きで編集します\n");
-    text +=
-        QStringLiteral("Exec=") + QuoteExec(program.absoluteFilePath()) + QStringLiteral(" %f\n");
-    text +=
-        QStringLiteral("Icon=") +
-        EscapeValue(QFileInfo::exists(icon) ? icon : QStringLiteral("accessories-text-editor")) +
-        QLatin1Char('\n');
+    text += QStringLiteral("Exec=") + ExecName(programFile) + QStringLiteral(" %f\n");
+    text += QStringLiteral("Icon=") + EscapeValue(icon) + QLatin1Char('\n');
     text += QStringLiteral("Path=") + EscapeValue(WorkingFolder()) + QLatin1Char('\n');
     text += QStringLiteral("Terminal=false\n");
     text += QStringLiteral("Categories=Utility;TextEditor;\n");

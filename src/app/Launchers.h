@@ -2,7 +2,9 @@
 // The program's launchers "オリマキ９９.desktop" in the desktop folder and in the user's
 // applications folder (the send-to stand-in): made when wanted and missing, removed when not
 // wanted. A launcher points at the program with its icon and works in the desktop folder
-// (in the home folder while there is no desktop folder).
+// (in the home folder while there is no desktop folder). An installed program is named as
+// "orimaki" with the theme's "orimaki" icon; a program elsewhere (the build tree) by its full
+// path with the icon beside it.
 
 #include <QString>
 
@@ -15,6 +17,9 @@ public:
     // The launcher's text for the program file.
     static QString DesktopEntry(const QString& programFile);
 
+    // The program of the Exec key: its bare name when the search path finds this same file
+    // under that name, else its full path quoted.
+    static QString ExecName(const QString& programFile);
     // A value of the Exec key: the program quoted as a desktop entry wants it.
     static QString QuoteExec(const QString& programFile);
     // A string value of a desktop entry: backslash, line breaks and tabs escaped.

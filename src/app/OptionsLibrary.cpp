@@ -4,10 +4,14 @@
 #include <QDir>
 #include <QLibrary>
 
+#include "core/DataLocation.h"
 #include "options/DllDialogApi.h"
 
 QString OptionsLibrary::DefaultLibraryName() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("DllDialog"));
+    // Beside the program in the build tree, in <libdir>/orimaki once installed.
+    return QString::fromStdString(
+        DataLocation::ForProgram(QCoreApplication::applicationDirPath().toStdString())
+            .LibraryPath("libDllDialog.so"));
 }
 
 bool OptionsLibrary::Call(Values& v, QWidget* owner, const QString& library) {

@@ -1,7 +1,7 @@
 #pragma once
-// The options command's side of the options library: loads libDllDialog.so from the
-// program's folder with QLibrary, hands it the twelve values and reads them back. A missing
-// library or entry point is silently ignored.
+// The options command's side of the options library: loads libDllDialog.so (beside the
+// program, or from the installation's library folder) with QLibrary, hands it the twelve values and
+// reads them back. A missing library or entry point is silently ignored.
 
 #include <QString>
 #include <functional>
@@ -37,7 +37,8 @@ public:
         std::function<void(int tab)> tabOption;
     };
 
-    // The library's path without prefix and suffix: "<program folder>/DllDialog".
+    // The library file: "libDllDialog.so" beside the program in the build tree, else in the
+    // installation's library folder (see DataLocation).
     static QString DefaultLibraryName();
 
     // Loads the library, calls ShowDLLForm with the values (changed in place) and unloads it.

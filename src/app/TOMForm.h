@@ -106,7 +106,7 @@ public:
     QString indentStr = QStringLiteral(">");
     bool shiftJisMode = true;
     int colorFileType = 0;
-    // Where the six colour lists are read from ("ColorList/" beside the program).
+    // Where the six colour lists are read from (empty: ColorListLoader::DefaultFolder()).
     QString colorListFolder;
     int tabOption = 0;
     bool verticalFlag = false;

@@ -14,6 +14,7 @@
 #include "controls/MessageService.h"
 #include "controls/TColorLookupComboBox.h"
 #include "controls/TRichEditEx.h"
+#include "core/DataLocation.h"
 #include "core/DocumentPath.h"
 #include "editing/TAddressBar.h"
 
@@ -99,8 +100,10 @@ void TOMForm::LoadColorList() {
 }
 
 void TOMForm::Contents1Click() {
-    // The help beside the program; a failure to open it is not reported.
-    const QString help =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Help/index.html"));
+    // The help beside the program in the build tree, in the data folder once installed; a
+    // failure to open it is not reported.
+    const QString help = QString::fromStdString(
+        DataLocation::ForProgram(QCoreApplication::applicationDirPath().toStdString())
+            .DataPath("Help/index.html"));
     QDesktopServices::openUrl(QUrl::fromLocalFile(help));
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iostream>
 
+#include "cli/CliText.h"
+
 namespace {
 std::vector<CliCommand::Entry>& Registry() {
     static std::vector<CliCommand::Entry> entries;
@@ -10,8 +12,10 @@ std::vector<CliCommand::Entry>& Registry() {
 }
 }  // namespace
 
-CliCommand::Registrar::Registrar(std::string name, std::string usage, Handler run) {
-    Registry().push_back({std::move(name), std::move(usage), std::move(run)});
+CliCommand::Registrar::Registrar(std::string name, std::string usage, std::string summaryJa,
+                                 std::string summaryEn, Handler run) {
+    Registry().push_back({std::move(name), std::move(usage), std::move(summaryJa),
+                          std::move(summaryEn), std::move(run)});
 }
 
 const std::vector<CliCommand::Entry>& CliCommand::All() {
@@ -26,9 +30,30 @@ const CliCommand::Entry* CliCommand::Find(const std::string& name) {
     return nullptr;
 }
 
+void CliCommand::PrintHelp(std::ostream& out, const Entry* entry) {
+    const bool ja = CliText::Japanese();
+    out << (ja ? "使い方:\n" : "usage:\n");
+    auto one = [&](const Entry& e) {
+        out << "  orimaki-cli " << e.usage << "\n      " << (ja ? e.summaryJa : e.summaryEn)
+            << "\n";
+    };
+    if (entry) {
+        one(*entry);
+    } else {
+        for (const auto& e : All()) one(e);
+        out << "  orimaki-cli --version\n  orimaki-cli [COMMAND] --help\n";
+    }
+    out << CliText::Pick(
+        "\n入力 INPUT に - を指定すると標準入力、-o - は標準出力です。\n"
+        "テキストは Shift-JIS (CP932) です。\n"
+        "終了コード: 0 完了、1 失敗 (読み書き・変換できない)、2 コマンドラインの誤り\n",
+        "\nAn INPUT of - is standard input; -o - is standard output.\n"
+        "Text is Shift-JIS (code page 932).\n"
+        "Exit status: 0 done, 1 failed (cannot read, write or convert), 2 wrong command line\n");
+}
+
 int CliCommand::UsageError(const std::string& message) {
     if (!message.empty()) std::cerr << "orimaki-cli: " << message << "\n";
-    std::cerr << "usage:\n";
-    for (const auto& e : All()) std::cerr << "  orimaki-cli " << e.usage << "\n";
-    return 2;
+    PrintHelp(std::cerr);
+    return kUsage;
 }

@@ -9,19 +9,28 @@
 #include <iterator>
 #include <vector>
 
+#include "cli/CliText.h"
+
 bool CliIo::ReadFile(const std::string& path, std::string& out) {
     std::ifstream f(path, std::ios::binary);
     if (!f) {
-        std::cerr << "orimaki-cli: 入力ファイルを開けません: " << path << " ("
-                  << std::strerror(errno) << ")\n";
+        std::cerr << "orimaki-cli: "
+                  << CliText::Pick("入力ファイルを開けません: ", "cannot open the input file: ")
+                  << path << " (" << std::strerror(errno) << ")\n";
         return false;
     }
     out.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
     if (f.bad()) {
-        std::cerr << "orimaki-cli: 入力ファイルを読めません: " << path << "\n";
+        std::cerr << "orimaki-cli: "
+                  << CliText::Pick("入力ファイルを読めません: ", "cannot read the input file: ")
+                  << path << "\n";
         return false;
     }
     return true;
+}
+
+bool CliIo::ReadInput(const std::string& path, std::string& out) {
+    return path == "-" ? ReadStdin(out) : ReadFile(path, out);
 }
 
 bool CliIo::ReadStdin(std::string& out) {
@@ -33,7 +42,9 @@ bool CliIo::ReadStdin(std::string& out) {
         if (got < buf.size()) break;
     }
     if (std::ferror(stdin)) {
-        std::cerr << "orimaki-cli: 標準入力を読めませんでした (" << std::strerror(errno) << ")\n";
+        std::cerr << "orimaki-cli: "
+                  << CliText::Pick("標準入力を読めませんでした", "cannot read standard input")
+                  << " (" << std::strerror(errno) << ")\n";
         return false;
     }
     return true;
@@ -42,7 +53,9 @@ bool CliIo::ReadStdin(std::string& out) {
 bool CliIo::WriteStdout(std::string_view bytes) {
     if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
         std::fflush(stdout) != 0) {
-        std::cerr << "orimaki-cli: 標準出力に書けませんでした (" << std::strerror(errno) << ")\n";
+        std::cerr << "orimaki-cli: "
+                  << CliText::Pick("標準出力に書けませんでした", "cannot write to standard output")
+                  << " (" << std::strerror(errno) << ")\n";
         return false;
     }
     return true;
@@ -56,8 +69,9 @@ bool WriteInto(const std::string& path, std::string_view bytes) {
 }
 
 bool ReportWriteFailure(const std::string& path, int error) {
-    std::cerr << "orimaki-cli: 出力ファイルに書けません: " << path << " (" << std::strerror(error)
-              << ")\n";
+    std::cerr << "orimaki-cli: "
+              << CliText::Pick("出力ファイルに書けません: ", "cannot write the output file: ")
+              << path << " (" << std::strerror(error) << ")\n";
     return false;
 }
 

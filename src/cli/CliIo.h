@@ -10,6 +10,8 @@ class CliIo {
 public:
     // The whole file at path.
     static bool ReadFile(const std::string& path, std::string& out);
+    // The whole input: the file at path, or standard input for "-".
+    static bool ReadInput(const std::string& path, std::string& out);
     // Standard input to its end.
     static bool ReadStdin(std::string& out);
     // The bytes to standard output, flushed.

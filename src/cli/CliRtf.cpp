@@ -19,6 +19,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliDocument.h"
 #include "cli/CliIo.h"
+#include "cli/CliText.h"
 #include "convert/RtfToHtml.h"
 #include "convert/YokoHtmlPage.h"
 #include "core/ColorValue.h"
@@ -43,17 +44,21 @@ std::string ParseArgs(const std::vector<std::string>& args, bool allowBackground
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& w = args[i];
         if (w == "-o" || w == "--output" || (allowBackground && w == "--background")) {
-            if (i + 1 >= args.size()) return w + " の後に値を指定してください。";
+            if (i + 1 >= args.size())
+                return w + CliText::Pick(" の後に値を指定してください。", " needs a value.");
             (w == "--background" ? a.background : a.output) = args[++i];
         } else if (!w.empty() && w[0] == '-' && w != "-") {
-            return "知らないオプションです: " + w;
+            return CliText::Pick("知らないオプションです: ", "unknown option: ") + w;
         } else if (a.input.empty()) {
             a.input = w;
         } else {
-            return "入力ファイルは一つだけ指定してください。";
+            return CliText::Pick("入力ファイルは一つだけ指定してください。",
+                                 "give only one input file.");
         }
     }
-    if (a.input.empty()) return "入力ファイルを指定してください。";
+    if (a.input.empty())
+        return CliText::Pick("入力ファイルを指定してください (標準入力は -)。",
+                             "give an input file (- for standard input).");
     return {};
 }
 
@@ -61,11 +66,14 @@ std::string ParseArgs(const std::vector<std::string>& args, bool allowBackground
 
 bool CliDocument::Load(const std::string& path, QTextDocument& doc) {
     std::string bytes;
-    if (!CliIo::ReadFile(path, bytes)) return false;
-    if (DocumentPath::ReadsAsRichText(path)) {
+    if (!CliIo::ReadInput(path, bytes)) return false;
+    // Standard input has no extension: rich text is told by its first bytes.
+    const bool rich =
+        path == "-" ? bytes.compare(0, 5, "{\\rtf") == 0 : DocumentPath::ReadsAsRichText(path);
+    if (rich) {
         if (RtfReader::ReadDocument(bytes, doc).ok) return true;
         std::cerr << kPrefix << path << ": " << RtfReader::NotRtfMessage().toStdString()
-                  << " テキストとして読み込みます。\n";
+                  << CliText::Pick(" テキストとして読み込みます。", " Read as plain text.") << "\n";
     }
     const TextEncoding::Decoded text = TextEncoding::ReadText(bytes, nullptr);
     QTextCharFormat f;
@@ -87,7 +95,7 @@ bool LoadDocument(const std::string& path, QTextDocument& doc) {
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
-    return a == b;
+    return a == b && a != "-";
 }
 
 int RunYokoHtml(const std::vector<std::string>& args) {
@@ -98,10 +106,18 @@ int RunYokoHtml(const std::vector<std::string>& args) {
     if (!a.background.empty() && !HtmlToColor(a.background, background) &&
         !StringToColor(a.background, background))
         return CliCommand::UsageError(
-            "--background は RRGGBB か色の名前 (clWhite …) で指定してください: " + a.background);
-    const std::string output = a.output.empty() ? YokoHtmlPage::OutputPath(a.input) : a.output;
+            CliText::Pick("--background は RRGGBB か色の名前 (clWhite …) で指定してください: ",
+                          "--background takes RRGGBB or a colour name (clWhite …): ") +
+            a.background);
+    // Read from standard input, the page goes to standard output unless named.
+    const std::string output = !a.output.empty() ? a.output
+                               : a.input == "-"  ? std::string("-")
+                                                 : YokoHtmlPage::OutputPath(a.input);
     if (SameFile(output, a.input)) {
-        std::cerr << kPrefix << "出力先が入力ファイルと同じです: " << output << "\n";
+        std::cerr << kPrefix
+                  << CliText::Pick("出力先が入力ファイルと同じです: ",
+                                   "the output is the input file: ")
+                  << output << "\n";
         return 1;
     }
     GuiEnvironment::EnsureGuiApplication();
@@ -109,18 +125,36 @@ int RunYokoHtml(const std::vector<std::string>& args) {
     if (!LoadDocument(a.input, doc)) return 1;
     std::string page;
     try {
-        page = YokoHtmlPage::Build(RtfWriter::Write(doc), a.input, background);
+        // The page is titled with the input's file name; standard input has none.
+        page =
+            YokoHtmlPage::Build(RtfWriter::Write(doc), a.input == "-" ? "" : a.input, background);
     } catch (const RtfToHtmlError& e) {
-        std::cerr << kPrefix << "HTMLを生成できません: " << e.what() << "\n";
+        std::cerr << kPrefix << CliText::Pick("HTMLを生成できません: ", "cannot make the HTML: ")
+                  << e.what() << "\n";
         return 1;
     }
     return CliIo::WriteFile(output, page) ? 0 : 1;
 }
 
 int RunRtf2Html(const std::vector<std::string>& args) {
-    if (!args.empty()) return CliCommand::UsageError("rtf2html は引数を取りません。");
+    // [INPUT] [-o OUTPUT], both the standard streams unless named.
+    Args a;
+    const bool named = !args.empty();
+    if (named) {
+        const std::string err = ParseArgs(args, false, a);
+        if (!err.empty()) return CliCommand::UsageError(err);
+    }
+    const std::string input = named ? a.input : std::string("-");
+    const std::string output = a.output.empty() ? std::string("-") : a.output;
+    if (SameFile(output, input)) {
+        std::cerr << kPrefix
+                  << CliText::Pick("出力先が入力ファイルと同じです: ",
+                                   "the output is the input file: ")
+                  << output << "\n";
+        return 1;
+    }
     std::string in;
-    if (!CliIo::ReadStdin(in)) return 1;
+    if (!CliIo::ReadInput(input, in)) return 1;
     std::string html;
     try {
         html = RtfToHtml(in);
@@ -128,7 +162,7 @@ int RunRtf2Html(const std::vector<std::string>& args) {
         std::cerr << kPrefix << e.what() << "\n";
         return 1;
     }
-    return CliIo::WriteStdout(html) ? 0 : 1;
+    return CliIo::WriteFile(output, html) ? 0 : 1;
 }
 
 // INPUT [-o OUTPUT] for the commands that save the document in another format: the output is
@@ -139,12 +173,16 @@ int SaveDocumentAs(const std::vector<std::string>& args, const char* extension,
     Args a;
     const std::string err = ParseArgs(args, false, a);
     if (!err.empty()) return CliCommand::UsageError(err);
-    const std::string output =
-        a.output.empty() ? DocumentPath::ChangeExtension(a.input, extension) : a.output;
+    // Read from standard input, the document goes to standard output unless named.
+    const std::string output = !a.output.empty() ? a.output
+                               : a.input == "-"  ? std::string("-")
+                                                : DocumentPath::ChangeExtension(a.input, extension);
     if (SameFile(output, a.input)) {
         std::cerr << kPrefix
-                  << "出力先が入力ファイルと同じです。-o で別の名前を指定してください: " << output
-                  << "\n";
+                  << CliText::Pick(
+                         "出力先が入力ファイルと同じです。-o で別の名前を指定してください: ",
+                         "the output is the input file; name another with -o: ")
+                  << output << "\n";
         return 1;
     }
     GuiEnvironment::EnsureGuiApplication();
@@ -174,10 +212,16 @@ int SaveText(const QTextDocument& doc, const std::string& output, bool lossy) {
     if (!enc.ok()) {
         std::string chars;
         for (char32_t c : enc.unmappable) chars += QString::fromUcs4(&c, 1).toStdString();
-        std::cerr << kPrefix << "Shift-JIS で保存できない文字があります: " << chars << "\n";
+        std::cerr << kPrefix
+                  << CliText::Pick("Shift-JIS で保存できない文字があります: ",
+                                   "characters Shift-JIS cannot hold: ")
+                  << chars << "\n";
         if (!lossy) {
-            std::cerr << kPrefix
-                      << "保存しませんでした。--lossy を付けると「?」に置き換えて保存します。\n";
+            std::cerr
+                << kPrefix
+                << CliText::Pick(
+                       "保存しませんでした。--lossy を付けると「?」に置き換えて保存します。\n",
+                       "nothing saved; with --lossy they are saved as \"?\".\n");
             return 1;
         }
     }
@@ -199,19 +243,27 @@ int RunToText(const std::vector<std::string>& args) {
 }
 
 const CliCommand::Registrar yokoHtml(
-    "yoko-html",
-    "yoko-html INPUT [-o OUTPUT] [--background RRGGBB|COLOUR]\n"
-    "      横書きHTMLを生成 (INPUT: .rtf/.wri または Shift-JIS テキスト; 既定の出力は拡張子 .html)",
+    "yoko-html", "yoko-html INPUT|- [-o OUTPUT|-] [--background RRGGBB|COLOUR]",
+    "横書きHTMLを生成 (INPUT: .rtf/.wri または Shift-JIS テキスト; 既定の出力は拡張子 .html、"
+    "標準入力からなら標準出力)",
+    "writes a horizontal HTML page (INPUT: .rtf/.wri or Shift-JIS text; the output is INPUT "
+    "with .html, or standard output for standard input)",
     RunYokoHtml);
 const CliCommand::Registrar rtf2html(
-    "rtf2html", "rtf2html < IN.rtf > OUT.html\n      RTF を HTML に変換 (変換器のみ)", RunRtf2Html);
+    "rtf2html", "rtf2html [INPUT|-] [-o OUTPUT|-]",
+    "RTF を HTML に変換 (変換器のみ); 既定は標準入力から標準出力へ",
+    "converts RTF into HTML (the bare converter); standard "
+    "input to standard output unless named",
+    RunRtf2Html);
 const CliCommand::Registrar toRtf(
-    "to-rtf", "to-rtf INPUT [-o OUTPUT]\n      文書を RTF で保存 (既定の出力は拡張子 .rtf)",
-    RunToRtf);
+    "to-rtf", "to-rtf INPUT|- [-o OUTPUT|-]",
+    "文書を RTF で保存 (既定の出力は拡張子 .rtf、標準入力からなら標準出力)",
+    "saves the document as RTF (INPUT with .rtf, or standard output for standard input)", RunToRtf);
 const CliCommand::Registrar toText(
-    "to-text",
-    "to-text INPUT [-o OUTPUT] [--lossy]\n"
-    "      文書を Shift-JIS テキスト (CR LF) で保存 (既定の出力は拡張子 .txt)",
+    "to-text", "to-text INPUT|- [-o OUTPUT|-] [--lossy]",
+    "文書を Shift-JIS テキスト (CR LF) で保存 (既定の出力は拡張子 .txt、標準入力からなら標準出力)",
+    "saves the document as Shift-JIS text with CR LF (INPUT with .txt, or standard output for "
+    "standard input)",
     RunToText);
 
 }  // namespace

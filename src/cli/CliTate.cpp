@@ -12,6 +12,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliIo.h"
+#include "cli/CliText.h"
 #include "core/ColorValue.h"
 #include "core/Cp932.h"
 #include "core/DocumentPath.h"
@@ -32,10 +33,10 @@ const char* const kHtmlUsage =
     "      [--punct 0|1|2|3] [--standard-font gothic|mincho] [--standard-size P]\n"
     "      [--dfont1 0|1|2] [--dfont2 0|1|2|3] [--links] [--mac-fonts] [--no-embed-source]\n"
     "      [--clipboard] [--title T] [--background B] [--bgcolor RRGGBB] [--wrap W]\n"
-    "      INPUT [-o OUTPUT]";
+    "      INPUT|- [-o OUTPUT|-]";
 const char* const kTextUsage =
     "tate-text [--lines N] [--spacing N] [--no-separator] [--full-width] [--wrap W]\n"
-    "      INPUT [-o OUTPUT]";
+    "      INPUT|- [-o OUTPUT|-]";
 
 struct Options {
     std::map<std::string, std::string> values;  // options with a value
@@ -79,21 +80,28 @@ std::string Parse(const std::vector<std::string>& args, const std::vector<std::s
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "-o") {
-            if (i + 1 >= args.size()) return "-o の後に出力ファイル名を指定してください。";
+            if (i + 1 >= args.size())
+                return CliText::Pick("-o の後に出力ファイル名を指定してください。",
+                                     "-o needs the name of the output file.");
             o.output = args[++i];
         } else if (isIn(valued, a)) {
-            if (i + 1 >= args.size()) return a + " の後に値を指定してください。";
+            if (i + 1 >= args.size())
+                return a + CliText::Pick(" の後に値を指定してください。", " needs a value.");
             o.values[a] = args[++i];
         } else if (isIn(flagNames, a)) {
             o.flags.push_back(a);
         } else if (a.size() > 1 && a[0] == '-') {
-            return "知らないオプションです: " + a;
+            return CliText::Pick("知らないオプションです: ", "unknown option: ") + a;
         } else {
-            if (!o.input.empty()) return "入力ファイルは一つだけ指定してください。";
+            if (!o.input.empty())
+                return CliText::Pick("入力ファイルは一つだけ指定してください。",
+                                     "give only one input file.");
             o.input = a;
         }
     }
-    if (o.input.empty()) return "入力ファイルを指定してください。";
+    if (o.input.empty())
+        return CliText::Pick("入力ファイルを指定してください (標準入力は -)。",
+                             "give an input file (- for standard input).");
     return {};
 }
 
@@ -103,8 +111,11 @@ bool IntOption(const Options& o, const std::string& name, int lo, int hi, int& o
     auto it = o.values.find(name);
     if (it == o.values.end()) return true;
     if (!ParseInt(it->second, lo, hi, out)) {
-        error = name + " は " + std::to_string(lo) + " から " + std::to_string(hi) +
-                " の整数で指定してください: " + it->second;
+        error = CliText::Japanese()
+                    ? name + " は " + std::to_string(lo) + " から " + std::to_string(hi) +
+                          " の整数で指定してください: " + it->second
+                    : name + " takes a whole number from " + std::to_string(lo) + " to " +
+                          std::to_string(hi) + ": " + it->second;
         return false;
     }
     return true;
@@ -119,7 +130,7 @@ bool ChoiceOption(const Options& o, const std::string& name,
             out = static_cast<int>(i);
             return true;
         }
-    error = name + " の値が正しくありません: " + it->second;
+    error = name + CliText::Pick(" の値が正しくありません: ", ": not a valid value: ") + it->second;
     return false;
 }
 
@@ -152,10 +163,14 @@ void WarnIfNotShiftJis(const std::string& bytes) {
         if (!ok && bad++ == 0) first = i;
         i += len;
     }
-    if (bad > 0)
+    if (bad == 0) return;
+    if (CliText::Japanese())
         std::cerr << "入力ファイルに Shift-JIS として読めないバイトが " << bad
                   << " か所あります（最初は " << first
                   << " バイト目）。文字コードを確かめてください。\n";
+    else
+        std::cerr << "the input has " << bad << " bytes that are not Shift-JIS (the first at byte "
+                  << first << "); check its encoding.\n";
 }
 
 // The plain-text document of the input: every character in "ＭＳ Ｐゴシック", 11 points, black.
@@ -173,7 +188,10 @@ TateSource SourceOf(const std::string& bytes, int wrap) {
 // read by the RTF reader, so every character keeps its own font, size, colour and style; a file
 // that is not RTF, and every other file, is plain text as above.
 TateSource SourceFor(const std::string& path, const std::string& bytes, int wrap) {
-    if (DocumentPath::ReadsAsRichText(path)) {
+    // Standard input has no extension: rich text is told by its first bytes.
+    const bool rich =
+        path == "-" ? bytes.compare(0, 5, "{\\rtf") == 0 : DocumentPath::ReadsAsRichText(path);
+    if (rich) {
         TateFormat base;
         base.name = SjisText::Sj("ＭＳ Ｐゴシック");
         base.size = 11;
@@ -181,7 +199,8 @@ TateSource SourceFor(const std::string& path, const std::string& bytes, int wrap
         TateSource src;
         std::string error;
         if (DocumentTateSource::FromRtf(bytes, wrap, base, src, error)) return src;
-        std::cerr << "orimaki-cli: " << path << ": " << error << " テキストとして読み込みます。\n";
+        std::cerr << "orimaki-cli: " << path << ": " << error
+                  << CliText::Pick(" テキストとして読み込みます。", " Read as plain text.") << "\n";
     }
     return SourceOf(bytes, wrap);
 }
@@ -206,7 +225,9 @@ int RunHtml(const std::vector<std::string>& args) {
                "--links", "--mac-fonts", "--no-embed-source", "--clipboard"},
               o);
     if (!err.empty()) return CliCommand::UsageError(err);
-    if (!o.values.count("--method")) return CliCommand::UsageError("--method を指定してください。");
+    if (!o.values.count("--method"))
+        return CliCommand::UsageError(
+            CliText::Pick("--method を指定してください。", "give --method 0 to 4."));
 
     int method = 0, wrap = 0, separator = 0, sizeValue = 10, font = 0;
     TateHtmlDialogValues v;
@@ -229,7 +250,8 @@ int RunHtml(const std::vector<std::string>& args) {
         if (TateSettingsReader::SizeOfItem(item) == sizeValue) v.fsCombo = item;
     if (v.fsCombo < 0)
         return CliCommand::UsageError(
-            "--standard-size は 8 10 12 14 18 24 34 のどれかで指定してください。");
+            CliText::Pick("--standard-size は 8 10 12 14 18 24 34 のどれかで指定してください。",
+                          "--standard-size is one of 8 10 12 14 18 24 34."));
     v.htmlLine = separator;
     v.gosic = font == 0;
     v.lineHeightOn = !o.Flag("--no-line-height");
@@ -241,15 +263,20 @@ int RunHtml(const std::vector<std::string>& args) {
     v.macFont = o.Flag("--mac-fonts");
     v.textIn = !o.Flag("--no-embed-source");
     v.clip = o.Flag("--clipboard");
-    const std::string title = o.values.count("--title") ? o.values["--title"] : BaseName(o.input);
+    // The page is titled with the input's file name; standard input has none.
+    const std::string title = o.values.count("--title") ? o.values["--title"]
+                              : o.input == "-"          ? std::string()
+                                                        : BaseName(o.input);
     v.title = SjisText::ForHtml(title);
     if (o.values.count("--background")) v.background = SjisText::ForHtml(o.values["--background"]);
     if (o.values.count("--bgcolor") && !HtmlToColor(o.values["--bgcolor"], v.pageColor))
-        return CliCommand::UsageError("--bgcolor は RRGGBB (16進6桁) で指定してください: " +
-                                      o.values["--bgcolor"]);
+        return CliCommand::UsageError(
+            CliText::Pick("--bgcolor は RRGGBB (16進6桁) で指定してください: ",
+                          "--bgcolor takes RRGGBB (six hex digits): ") +
+            o.values["--bgcolor"]);
 
     std::string bytes;
-    if (!CliIo::ReadFile(o.input, bytes)) return 1;
+    if (!CliIo::ReadInput(o.input, bytes)) return 1;
     TateWarnings readWarnings;
     TateSettings s = TateSettingsReader::FromHtmlDialog(v, method, readWarnings);
     TateEngine::Result r =
@@ -273,13 +300,19 @@ int RunText(const std::vector<std::string>& args) {
     v.zero = o.Flag("--full-width");
 
     std::string bytes;
-    if (!CliIo::ReadFile(o.input, bytes)) return 1;
+    if (!CliIo::ReadInput(o.input, bytes)) return 1;
     TateEngine::Result r = TateEngine::Run(SourceFor(o.input, bytes, wrap),
                                            TateSettingsReader::FromTextDialog(v), TateMethod::Text);
     return Finish(r, o.output);
 }
 
-const CliCommand::Registrar tateHtmlCommand("tate-html", kHtmlUsage, RunHtml);
-const CliCommand::Registrar tateTextCommand("tate-text", kTextUsage, RunText);
+const CliCommand::Registrar tateHtmlCommand(
+    "tate-html", kHtmlUsage, "縦書きHTMLを五つの方式 (0-4) のどれかで生成; 既定の出力は標準出力",
+    "writes a vertical web page by one of the five methods (0-4); to standard output unless "
+    "named",
+    RunHtml);
+const CliCommand::Registrar tateTextCommand(
+    "tate-text", kTextUsage, "縦書きテキストを生成; 既定の出力は標準出力",
+    "writes the text set in vertical columns; to standard output unless named", RunText);
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "controls/MessageService.h"
 #include "controls/TColorLookupComboBox.h"
 #include "core/ColorListFile.h"
+#include "core/DataLocation.h"
 #include "core/FailureReason.h"
 
 namespace {
@@ -27,7 +28,9 @@ const char* ColorListLoader::MissingText() {
 }
 
 QString ColorListLoader::DefaultFolder() {
-    return QCoreApplication::applicationDirPath() + "/ColorList/";
+    const DataLocation location =
+        DataLocation::ForProgram(QCoreApplication::applicationDirPath().toStdString());
+    return QString::fromStdString(location.DataPath("ColorList")) + QLatin1Char('/');
 }
 
 QStringList ColorListLoader::MissingFiles(const QString& folder) {

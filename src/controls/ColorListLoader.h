@@ -1,6 +1,6 @@
 #pragma once
 // Loading a colour name list into the colour box: the six list files are checked in the list
-// folder ("ColorList/" beside the program), the file of the colour file type replaces the box's
+// folder ("ColorList/", see DataLocation), the file of the colour file type replaces the box's
 // extended list, the box gets the width of that list, and the colour chosen before is kept.
 
 #include <QString>
@@ -19,7 +19,8 @@ public:
         ReadFailed,  // the list file could not be read: reported, the box is unchanged
     };
 
-    // The list folder: the program's folder followed by "/ColorList/".
+    // The list folder "ColorList/": beside the program in the build tree, in the data folders
+    // once installed (see DataLocation).
     static QString DefaultFolder();
     // The names of the six list files missing from folder (empty when all are there).
     static QStringList MissingFiles(const QString& folder);

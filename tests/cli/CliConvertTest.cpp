@@ -101,8 +101,9 @@ TEST_P(CliBadUsage, PrintsUsageAndExitsWithTwo) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Words, CliBadUsage,
-                         ::testing::Values("convert", "convert Zenkaku", "convert zenkaku extra",
-                                           "convert --help", "count extra", "no-such-command", ""));
+                         ::testing::Values("convert", "convert Zenkaku", "convert zenkaku a b",
+                                           "convert zenkaku --bogus", "count a b", "count -o",
+                                           "no-such-command", ""));
 
 TEST(CliNovel, LargeInputPassesThroughWhole) {
     const std::string novel = ReadFile(ORIMAKI_TESTDATA "/text/wagahai.sjis.txt");

@@ -40,7 +40,7 @@ protected:
     }
     // Runs orimaki-cli with words; stdin from the file `in` when given.
     int Run(const std::string& words, const std::string& stdinFile = {}) {
-        std::string cmd = std::string(ORIMAKI_BIN "/orimaki-cli ") + words;
+        std::string cmd = std::string("LC_ALL=ja_JP.UTF-8 " ORIMAKI_BIN "/orimaki-cli ") + words;
         if (!stdinFile.empty()) cmd += " < '" + Path(stdinFile) + "'";
         cmd += " > '" + Path("stdout") + "' 2> '" + Path("stderr") + "'";
         const int raw = std::system(cmd.c_str());
@@ -142,7 +142,8 @@ TEST_F(CliRtf, ErrorsLeaveFilesAlone) {
     EXPECT_EQ(Slurp(Path("same.rtf")), kRtf);
     EXPECT_EQ(Run("to-rtf"), 2);
     EXPECT_EQ(Run("to-rtf a b"), 2);
-    EXPECT_EQ(Run("rtf2html extra"), 2);
+    EXPECT_EQ(Run("rtf2html a b"), 2);
+    EXPECT_EQ(Run("rtf2html --bogus"), 2);
 }
 
 TEST_F(CliRtf, TateHtmlReadsEachCharactersFontFromRtf) {

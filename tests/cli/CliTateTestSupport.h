@@ -52,8 +52,8 @@ inline TateRun Tate(const std::string& words, const std::string& input,
         const auto at = w.find(key);
         if (at != std::string::npos) w.replace(at, key.size(), value);
     }
-    const std::string cmd =
-        std::string(ORIMAKI_BIN "/orimaki-cli ") + w + " > " + d + "/stdout 2> " + d + "/stderr";
+    const std::string cmd = std::string("LC_ALL=ja_JP.UTF-8 " ORIMAKI_BIN "/orimaki-cli ") + w +
+                            " > " + d + "/stdout 2> " + d + "/stderr";
     const int raw = std::system(cmd.c_str());
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     r.out = Slurp(d + "/stdout");
