@@ -75,9 +75,11 @@ int RunPdf(const std::vector<std::string>& args) {
 
 const CliCommand::Registrar pdfCommand(
     "pdf",
-    "pdf INPUT [-o OUT.pdf] [--vertical|--horizontal] [--paper A4|B5|A5|A3|B4|Letter…] "
-    "[--title T]\n"
-    "      文書を印刷と同じページで PDF に (既定: 縦書き、A4、出力は拡張子 .pdf)",
+    "pdf INPUT|- [-o OUT.pdf|-] [--vertical|--horizontal] [--paper A4|B5|A5|A3|B4|Letter…] "
+    "[--title T]",
+    "文書を印刷と同じページで PDF に (既定: 縦書き、A4、出力は拡張子 .pdf)",
+    "writes the document as PDF in the printed pages (default: vertical, A4, the output is INPUT "
+    "with .pdf)",
     RunPdf);
 
 }  // namespace
