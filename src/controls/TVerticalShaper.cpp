@@ -345,17 +345,9 @@ void TVerticalShaper::ShapeSegment(TShapedParagraph& out, int run, int start, in
 
 void TVerticalShaper::ShapeCombined(TShapedParagraph& out, int run, int start, int end) const {
     const TVerticalFontCache::Font& font = m_fonts.At(out.runs[static_cast<size_t>(run)].font);
-    hb_buffer_t* buf = m_buffer;
-    hb_buffer_clear_contents(buf);
-    hb_buffer_add_utf16(buf, reinterpret_cast<const uint16_t*>(out.text.utf16()),
-                        static_cast<int>(out.text.size()), static_cast<unsigned>(start),
-                        end - start);
-    hb_buffer_set_direction(buf, HB_DIRECTION_LTR);
-    hb_buffer_guess_segment_properties(buf);
-    hb_shape(font.hb, buf, nullptr, 0);
-    unsigned count = 0;
-    const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buf, &count);
-    const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(buf, &count);
+    const unsigned count = RunHarfBuzz(out.text, font.hb, start, end, true);
+    const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(m_buffer, nullptr);
+    const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(m_buffer, nullptr);
     constexpr float kUnit = 1.0f / 64.0f;
 
     float width = 0;
@@ -382,23 +374,27 @@ void TVerticalShaper::ShapeCombined(TShapedParagraph& out, int run, int start, i
     out.clusters.push_back(cl);
 }
 
-void TVerticalShaper::ShapePiece(TShapedParagraph& out, int run, int start, int end,
-                                 bool rotated) const {
-    const TVerticalFontCache::Font& font = m_fonts.At(out.runs[static_cast<size_t>(run)].font);
+// The language is Japanese, so that the font's Japanese forms are chosen.
+unsigned TVerticalShaper::RunHarfBuzz(const QString& text, hb_font_t* font, int start, int end,
+                                      bool across) const {
     hb_buffer_t* buf = m_buffer;
     hb_buffer_clear_contents(buf);
-    hb_buffer_add_utf16(buf, reinterpret_cast<const uint16_t*>(out.text.utf16()),
-                        static_cast<int>(out.text.size()), static_cast<unsigned>(start),
-                        end - start);
-    hb_buffer_set_direction(buf, rotated ? HB_DIRECTION_LTR : HB_DIRECTION_TTB);
+    hb_buffer_add_utf16(buf, reinterpret_cast<const uint16_t*>(text.utf16()),
+                        static_cast<int>(text.size()), static_cast<unsigned>(start), end - start);
+    hb_buffer_set_direction(buf, across ? HB_DIRECTION_LTR : HB_DIRECTION_TTB);
     static const hb_language_t ja = hb_language_from_string("ja", -1);
     hb_buffer_set_language(buf, ja);
     hb_buffer_guess_segment_properties(buf);
-    hb_shape(font.hb, buf, nullptr, 0);
+    hb_shape(font, buf, nullptr, 0);
+    return hb_buffer_get_length(buf);
+}
 
-    unsigned count = 0;
-    const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buf, &count);
-    const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(buf, &count);
+void TVerticalShaper::ShapePiece(TShapedParagraph& out, int run, int start, int end,
+                                 bool rotated) const {
+    const TVerticalFontCache::Font& font = m_fonts.At(out.runs[static_cast<size_t>(run)].font);
+    const unsigned count = RunHarfBuzz(out.text, font.hb, start, end, rotated);
+    const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(m_buffer, nullptr);
+    const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(m_buffer, nullptr);
     constexpr float kUnit = 1.0f / 64.0f;
 
     unsigned i = 0;

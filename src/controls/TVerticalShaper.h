@@ -14,6 +14,7 @@
 
 class TVerticalFontCache;
 struct hb_buffer_t;
+struct hb_font_t;
 
 struct TVerticalGlyph {
     quint32 index = 0;
@@ -107,6 +108,10 @@ private:
     void ShapeSegment(TShapedParagraph& out, int run, int start, int end, bool rotated) const;
     void ShapePiece(TShapedParagraph& out, int run, int start, int end, bool rotated) const;
     void ShapeCombined(TShapedParagraph& out, int run, int start, int end) const;
+    // Shapes text[start, end) into the shared buffer, across (left to right) or down the column;
+    // returns the glyph count.
+    unsigned RunHarfBuzz(const QString& text, hb_font_t* font, int start, int end,
+                         bool across) const;
     void TrimPunctuation(TShapedParagraph& out) const;
     std::vector<bool> Breaks(const QString& text) const;
     void TrimCaches() const;
