@@ -205,10 +205,8 @@ TEST(LibreOfficeReadsOurRtf, JapaneseRunsAndFontNames) {
         ASSERT_TRUE(RtfReader::ReadDocument(ReadFile(LocalData() + "/" + name + ".rtf"), doc).ok);
         WriteFile(dir + "/" + name + ".rtf", RtfWriter::Write(doc));
     }
-    const std::string cmd = "cd '" + dir + "' && soffice -env:UserInstallation=file://" + dir +
-                            "/profile --headless --convert-to fodt libreoffice-letter.rtf "
-                            "libreoffice-mixed.rtf >/dev/null 2>&1";
-    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    ASSERT_TRUE(soffice::Convert({dir + "/libreoffice-letter.rtf", dir + "/libreoffice-mixed.rtf"},
+                                 "fodt", dir));
     const std::string letter = ReadFile(dir + "/libreoffice-letter.fodt");
     const std::string mixed = ReadFile(dir + "/libreoffice-mixed.fodt");
     fs::remove_all(dir);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "SofficeConversions.h"
 #include "rtf/RtfReader.h"
 
 namespace rtftest {
@@ -61,19 +62,12 @@ inline std::string ReadText(const std::string& rtf) {
 }
 
 inline bool HaveSoffice() {
-    return std::system("command -v soffice >/dev/null 2>&1") == 0;
+    return soffice::Available();
 }
 
-// Converts every file with one soffice call into outDir (as name.txt, UTF-8 with a BOM). The
-// call has a profile of its own, so that a LibreOffice already running (or another test
-// converting at the same time) neither takes the job nor locks the profile.
+// LibreOffice's text of every file, written into outDir as name.txt (UTF-8 with a BOM).
 inline bool SofficeToText(const std::vector<std::string>& files, const std::string& outDir) {
-    std::string cmd = "soffice -env:UserInstallation=file://" + outDir +
-                      "/profile --headless --convert-to 'txt:Text (encoded):UTF8' --outdir '" +
-                      outDir + "'";
-    for (const std::string& f : files) cmd += " '" + f + "'";
-    cmd += " >/dev/null 2>&1";
-    return std::system(cmd.c_str()) == 0;
+    return soffice::Convert(files, "txt:Text (encoded):UTF8", outDir);
 }
 
 }  // namespace rtftest

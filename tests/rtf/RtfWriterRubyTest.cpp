@@ -131,12 +131,7 @@ protected:
         if (!dir_.empty()) fs::remove_all(dir_);
     }
     bool Convert(const std::vector<std::string>& files, const std::string& filter) {
-        std::string cmd = "soffice -env:UserInstallation=file://" + dir_ +
-                          "/profile --headless --convert-to '" + filter + "' --outdir '" + dir_ +
-                          "'";
-        for (const std::string& f : files) cmd += " '" + f + "'";
-        cmd += " >/dev/null 2>&1";
-        return std::system(cmd.c_str()) == 0;
+        return soffice::Convert(files, filter, dir_);
     }
     std::string dir_;
 };
