@@ -11,6 +11,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliDocument.h"
 #include "cli/CliIo.h"
+#include "cli/CliText.h"
 #include "core/DocumentPath.h"
 #include "print/TPaperSizes.h"
 #include "print/TPdfExport.h"
@@ -44,11 +45,15 @@ int RunPdf(const std::vector<std::string>& args) {
     if (input.empty()) return CliCommand::UsageError("入力ファイルを指定してください。");
     const QPageSize::PageSizeId size = TPaperSizes::FromName(QString::fromStdString(paper));
     if (size == QPageSize::Custom)
-        return CliCommand::UsageError("使用できない用紙サイズです: " + paper +
-                                      " (A3 A4 A5 B4 B5 Letter Legal … )");
+        return CliCommand::UsageError(
+            CliText::Pick("使用できない用紙サイズです: ", "no such paper size: ") + paper +
+            " (A3 A4 A5 B4 B5 Letter Legal … )");
     if (output.empty()) output = DocumentPath::ChangeExtension(input, ".pdf");
     if (output == input) {
-        std::cerr << kPrefix << "出力先が入力ファイルと同じです: " << output << "\n";
+        std::cerr << kPrefix
+                  << CliText::Pick("出力先が入力ファイルと同じです: ",
+                                   "the output is the input file: ")
+                  << output << "\n";
         return 1;
     }
     GuiEnvironment::EnsureGuiApplication();
@@ -63,13 +68,15 @@ int RunPdf(const std::vector<std::string>& args) {
     buffer.open(QIODevice::WriteOnly);
     const int pages = TPdfExport::Write(doc, options, &buffer);
     if (pages < 0) {
-        std::cerr << kPrefix << "PDF を作れませんでした: " << output << "\n";
+        std::cerr << kPrefix << CliText::Pick("PDF を作れませんでした: ", "cannot make the PDF: ")
+                  << output << "\n";
         return 1;
     }
     const QByteArray& bytes = buffer.data();
     if (!CliIo::WriteFile(output, std::string_view(bytes.constData(), size_t(bytes.size()))))
         return 1;
-    if (output != "-") std::cerr << output << ": " << pages << " ページ\n";
+    if (output != "-")
+        std::cerr << output << ": " << pages << CliText::Pick(" ページ", " pages") << "\n";
     return 0;
 }
 

@@ -72,7 +72,8 @@ bool CliDocument::Load(const std::string& path, QTextDocument& doc) {
         path == "-" ? bytes.compare(0, 5, "{\\rtf") == 0 : DocumentPath::ReadsAsRichText(path);
     if (rich) {
         if (RtfReader::ReadDocument(bytes, doc).ok) return true;
-        std::cerr << kPrefix << path << ": " << RtfReader::NotRtfMessage().toStdString()
+        std::cerr << kPrefix << path << ": "
+                  << CliText::Engine(RtfReader::NotRtfMessage().toStdString())
                   << CliText::Pick(" テキストとして読み込みます。", " Read as plain text.") << "\n";
     }
     const TextEncoding::Decoded text = TextEncoding::ReadText(bytes, nullptr);
@@ -130,7 +131,7 @@ int RunYokoHtml(const std::vector<std::string>& args) {
             YokoHtmlPage::Build(RtfWriter::Write(doc), a.input == "-" ? "" : a.input, background);
     } catch (const RtfToHtmlError& e) {
         std::cerr << kPrefix << CliText::Pick("HTMLを生成できません: ", "cannot make the HTML: ")
-                  << e.what() << "\n";
+                  << CliText::Engine(e.what()) << "\n";
         return 1;
     }
     return CliIo::WriteFile(output, page) ? 0 : 1;
@@ -159,7 +160,7 @@ int RunRtf2Html(const std::vector<std::string>& args) {
     try {
         html = RtfToHtml(in);
     } catch (const RtfToHtmlError& e) {
-        std::cerr << kPrefix << e.what() << "\n";
+        std::cerr << kPrefix << CliText::Engine(e.what()) << "\n";
         return 1;
     }
     return CliIo::WriteFile(output, html) ? 0 : 1;

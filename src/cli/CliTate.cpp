@@ -199,16 +199,16 @@ TateSource SourceFor(const std::string& path, const std::string& bytes, int wrap
         TateSource src;
         std::string error;
         if (DocumentTateSource::FromRtf(bytes, wrap, base, src, error)) return src;
-        std::cerr << "orimaki-cli: " << path << ": " << error
+        std::cerr << "orimaki-cli: " << path << ": " << CliText::Engine(error)
                   << CliText::Pick(" テキストとして読み込みます。", " Read as plain text.") << "\n";
     }
     return SourceOf(bytes, wrap);
 }
 
 int Finish(const TateEngine::Result& r, const std::string& output) {
-    for (const auto& w : r.warnings) std::cerr << w << "\n";
+    for (const auto& w : r.warnings) std::cerr << CliText::Engine(w) << "\n";
     if (r.status != TateEngine::Status::Completed) {
-        std::cerr << r.error << "\n";
+        std::cerr << CliText::Engine(r.error) << "\n";
         return 1;
     }
     return WriteOutput(output, r.output) ? 0 : 1;

@@ -50,8 +50,8 @@ protected:
     void TearDown() override { fs::remove_all(dir_); }
     std::string Path(const std::string& name) const { return dir_ + "/" + name; }
     int Run(const std::string& words) {
-        const std::string cmd =
-            std::string(ORIMAKI_BIN "/orimaki-cli pdf ") + words + " 2>'" + Path("stderr") + "'";
+        const std::string cmd = std::string("LC_ALL=ja_JP.UTF-8 " ORIMAKI_BIN "/orimaki-cli pdf ") +
+                                words + " 2>'" + Path("stderr") + "'";
         const int raw = std::system(cmd.c_str());
         return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     }

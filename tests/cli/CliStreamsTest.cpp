@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -52,12 +53,17 @@ protected:
     void TearDown() override { fs::remove_all(dir_); }
     std::string Path(const std::string& name) const { return dir_ + "/" + name; }
 
+    static void Replace(std::string& line, const std::string& from, const std::string& to) {
+        for (std::size_t at = line.find(from); at != std::string::npos;
+             at = line.find(from, at + to.size()))
+            line.replace(at, from.size(), to);
+    }
+
     // Runs a shell command line in which CLI stands for the tool and D/ for the folder.
     int Run(std::string line) {
-        for (std::size_t at; (at = line.find("CLI")) != std::string::npos;)
-            line.replace(at, 3, ORIMAKI_BIN "/orimaki-cli");
-        for (std::size_t at; (at = line.find("D/")) != std::string::npos;)
-            line.replace(at, 2, dir_ + "/");
+        // The search goes on after each replacement: the folder's random name may end in "D".
+        Replace(line, "CLI", ORIMAKI_BIN "/orimaki-cli");
+        Replace(line, "D/", dir_ + "/");
         line += " > '" + Path("stdout") + "' 2> '" + Path("stderr") + "'";
         const int raw = std::system(line.c_str());
         out_ = Slurp(Path("stdout"));
@@ -187,5 +193,58 @@ INSTANTIATE_TEST_SUITE_P(
                       LanguageRow{"LcMessages", "LANG=C LC_MESSAGES=ja_JP.UTF-8",
                                   "入力ファイルを指定してください"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The engines' messages follow the locale too: English with LANG=C, their own Japanese otherwise.
+struct EngineMessageRow {
+    const char* name;
+    const char* file;     // written into the folder
+    const char* bytes;    // its contents (Shift-JIS or RTF)
+    const char* command;  // D/ is the folder
+    int status;
+    const char* english;
+    const char* japanese;
+};
+
+class CliEngineMessages : public CliStreams,
+                          public ::testing::WithParamInterface<EngineMessageRow> {};
+
+TEST_P(CliEngineMessages, InTheLanguageOfTheLocale) {
+    const EngineMessageRow& r = GetParam();
+    std::ofstream(Path(r.file), std::ios::binary) << r.bytes;
+    for (const auto& [locale, expect] :
+         {std::pair<std::string, std::string>{"LANG=C", r.english},
+          std::pair<std::string, std::string>{"LANG=ja_JP.UTF-8", r.japanese}}) {
+        SCOPED_TRACE(locale);
+        EXPECT_EQ(Run("env -u LC_ALL -u LC_MESSAGES " + locale + " CLI " + r.command), r.status);
+        EXPECT_NE(err_.find(expect), std::string::npos) << err_;
+    }
+}
+
+// 51 characters of あ in Shift-JIS on the second line: one more than a column holds.
+#define SJIS_A10 "\x82\xa0\x82\xa0\x82\xa0\x82\xa0\x82\xa0\x82\xa0\x82\xa0\x82\xa0\x82\xa0\x82\xa0"
+INSTANTIATE_TEST_SUITE_P(
+    Messages, CliEngineMessages,
+    ::testing::Values(
+        EngineMessageRow{"NotRtf", "bad.rtf", "hello", "yoko-html D/bad.rtf -o D/out.html", 0,
+                         "This is not Rich Text Format (RTF) data. Read as plain text.",
+                         "リッチテキスト形式（RTF）のデータではありません。 "
+                         "テキストとして読み込みます。"},
+        EngineMessageRow{"UndeclaredColour", "c.rtf",
+                         "{\\rtf1{\\fonttbl{\\f0\\fnil F;}}\\deflang1041\\cf2 x}",
+                         "rtf2html D/c.rtf", 1, "Colour number 2 is not in the colour table.",
+                         "色番号 2 は色表にありません。"},
+        EngineMessageRow{"LineTooLong", "long.txt",
+                         "x\r\n" SJIS_A10 SJIS_A10 SJIS_A10 SJIS_A10 SJIS_A10 "\x82\xa0",
+                         "tate-text D/long.txt -o D/long-out.txt", 1,
+                         "A display line has too many characters for vertical text.\n"
+                         "The vertical HTML was not made.",
+                         "一行の文字数が多すぎます。縦書き表示に適しません。\n"
+                         "縦書きHTMLの生成を終了します。"},
+        EngineMessageRow{"MayGarble", "g.txt", "\x81\x76\r\n\x81\x41",
+                         "tate-text --lines 2 --no-separator D/g.txt -o D/g-out.txt", 0,
+                         "Some characters may be garbled (rows: 1, the first in paragraph 1).",
+                         "文字化けする可能性があります（1行、最初は1段落目）"}),
+    [](const auto& info) { return std::string(info.param.name); });
+#undef SJIS_A10
 
 }  // namespace
