@@ -34,6 +34,18 @@ QImage Columns(PictureWindow& w) {
     return image;
 }
 
+// Runs a helper program in folder; throws unless it ran and exited 0.
+void Run(const QString& program, const QStringList& args, const QString& folder) {
+    QProcess p;
+    p.setWorkingDirectory(folder);
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.start(program, args);
+    if (!p.waitForStarted())
+        throw std::runtime_error(program.toStdString() + " could not be started");
+    if (!p.waitForFinished(180000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        throw std::runtime_error(program.toStdString() + " failed");
+}
+
 // あいうえお with あい underlined or struck out through the command.
 QImage Line(const char* command) {
     PictureWindow w(View::Vertical);
@@ -101,18 +113,19 @@ QImage FormatsInLibreOffice() {
     w->documentPath = dir.filePath(QStringLiteral("formats.rtf"));
     if (w->Files()->Write() != DocumentFiles::WriteResult::Written)
         throw std::runtime_error("the RTF could not be saved");
-    QProcess soffice;
-    soffice.setWorkingDirectory(dir.path());
-    soffice.start(QStringLiteral("soffice"),
-                  {QStringLiteral("-env:UserInstallation=file://") + dir.filePath("profile"),
-                   QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-                   QStringLiteral("png"), QStringLiteral("formats.rtf")});
-    if (!soffice.waitForStarted())
-        throw std::runtime_error("LibreOffice (soffice) could not be started");
-    if (!soffice.waitForFinished(180000) || soffice.exitCode() != 0)
-        throw std::runtime_error("LibreOffice could not convert the RTF");
-    QImage image(dir.filePath(QStringLiteral("formats.png")));
-    if (image.isNull()) throw std::runtime_error("LibreOffice wrote no picture");
+    // LibreOffice draws the document into a PDF; poppler's pdftoppm makes its first page a
+    // picture at the screen's 96 dots per inch.
+    Run(QStringLiteral("soffice"),
+        {QStringLiteral("-env:UserInstallation=file://") + dir.filePath(QStringLiteral("profile")),
+         QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+         QStringLiteral("formats.rtf")},
+        dir.path());
+    Run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("96"),
+         QStringLiteral("-singlefile"), QStringLiteral("formats.pdf"), QStringLiteral("page")},
+        dir.path());
+    QImage image(dir.filePath(QStringLiteral("page.png")));
+    if (image.isNull()) throw std::runtime_error("LibreOffice's page came out as no picture");
     return image;
 }
 
@@ -139,6 +152,6 @@ void DrawingPictures::AddTo(PictureSet& set) {
             [] { return Alignment(true); });
     set.Add(QStringLiteral("formats-libreoffice"),
             QStringLiteral("an RTF saved with bold, red, 20 pt, centring and a bullet, drawn by "
-                           "LibreOffice (needs soffice; slow)"),
+                           "LibreOffice (needs soffice and pdftoppm; slow)"),
             FormatsInLibreOffice);
 }

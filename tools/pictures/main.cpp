@@ -45,14 +45,10 @@ PictureSet AllPictures() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The pictures are made as the window tests run: in the same locale (the default fonts
-    // follow it), with a command name the main window does not have stopping at once.
-    qputenv("LC_ALL", "C.UTF-8");
-    qputenv("ORIMAKI_STRICT_NAMES", "1");
-    QApplication app(argc, argv);
-    QStringList args = QCoreApplication::arguments().mid(1);
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     const PictureSet pictures = AllPictures();
-
+    // The list and the usage need no display.
     if (args == QStringList{QStringLiteral("--help")} ||
         args == QStringList{QStringLiteral("-h")}) {
         Say(stdout, QString::fromUtf8(kUsage));
@@ -86,6 +82,11 @@ int main(int argc, char** argv) {
     }
     if (chosen.empty())
         for (const PictureSet::Entry& e : pictures.Entries()) chosen.push_back(&e);
+    // The pictures are made as the window tests run: in the same locale (the default fonts
+    // follow it), with a command name the main window does not have stopping at once.
+    qputenv("LC_ALL", "C.UTF-8");
+    qputenv("ORIMAKI_STRICT_NAMES", "1");
+    QApplication app(argc, argv);
     if (!QDir().mkpath(outDir)) {
         Say(stderr, QStringLiteral("フォルダを作成できません / cannot create %1").arg(outDir));
         return 1;
