@@ -5,14 +5,12 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTextDocument>
-#include <QTimer>
 #include <QUrl>
 #include <stdexcept>
 
@@ -381,56 +379,4 @@ TEST_F(GenerationRun, HorizontalHtmlIsWrittenBesideTheDocument) {
     EXPECT_EQ(QDir(cwd_.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
 }
 
-}  // namespace
-
-namespace {
-// The whole novel in the vertical view, each method, with the time taken and the longest
-// stretch without handling events: run when ORIMAKI_NOVEL is set (prints, asserts no time).
-TEST_F(GenerationRun, NovelOnRequest) {
-    if (qEnvironmentVariableIsEmpty("ORIMAKI_NOVEL")) GTEST_SKIP() << "set ORIMAKI_NOVEL=1";
-    const QString novel = QStringLiteral(ORIMAKI_TESTDATA "/text/wagahai.sjis.txt");
-    doc_ = QDir(cwd_.path()).filePath(QStringLiteral("wagahai.txt"));
-    QFile::copy(novel, doc_);
-    TOMForm* f = Start({doc_});
-    f->Action("TateModeM")->trigger();
-    f->resize(1000, 480);
-    QApplication::processEvents();
-    int longestLine = 0;
-    for (int i = 0; i + 1 < f->RichEditEx1()->LineCount(); ++i)
-        longestLine = std::max(longestLine,
-                               f->RichEditEx1()->LineIndex(i + 1) - f->RichEditEx1()->LineIndex(i));
-    std::printf("longest column: %d bytes\n", longestLine);
-    std::printf("display lines: %d\n", f->RichEditEx1()->LineCount());
-    for (int method = 0; method <= 5; ++method) {
-        MessageService::ClearHistory();
-        f->SetGenerationDialogHook([](QDialog& d) {
-            Click(d, d.findChild<QPushButton*>(QStringLiteral("OKBtn")) ? "OKBtn" : "BitBtn1");
-            return d.result();
-        });
-        QElapsedTimer all, gap;
-        qint64 longest = 0;
-        bool started = false;
-        QObject probe;
-        QTimer tick;
-        QObject::connect(&tick, &QTimer::timeout, [&] {
-            if (started) longest = std::max(longest, gap.elapsed());
-            started = true;
-            gap.restart();
-        });
-        tick.start(0);
-        all.start();
-        f->Action(method == 5 ? QStringLiteral("TateTextM") : QStringLiteral("THTML%1").arg(method))
-            ->trigger();
-        tick.stop();
-        std::printf("method %d: %lld ms, longest without events %lld ms, messages %d\n", method,
-                    static_cast<long long>(all.elapsed()), static_cast<long long>(longest),
-                    int(MessageService::History().size()));
-        for (const auto& r : MessageService::History())
-            std::printf("  %s\n", r.text.toStdString().c_str());
-    }
-    std::printf("page bytes: %lld\n",
-                static_cast<long long>(QFileInfo(Page(QStringLiteral("wagahai.html"))).size()));
-    QFile::copy(Page(QStringLiteral("wagahai.html")),
-                QStringLiteral("/tmp/genshots/wagahai-m4.html"));
-}
 }  // namespace

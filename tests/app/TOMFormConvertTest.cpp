@@ -314,10 +314,6 @@ TEST_P(ConvertTest, TextImageIsTheVisibleViewOnTheClipboard) {
     for (int y = 0; y < image.height() && !drawn; ++y)
         for (int x = 0; x < image.width() && !drawn; ++x) drawn = image.pixel(x, y) != first;
     EXPECT_TRUE(drawn);
-    if (qEnvironmentVariableIsSet("ORIMAKI_SHOTS"))
-        image.save(qEnvironmentVariable("ORIMAKI_SHOTS") +
-                   (GetParam() ? QStringLiteral("/textimage-v.png")
-                               : QStringLiteral("/textimage-h.png")));
     EXPECT_EQ(View(f)->Text(), QStringLiteral("あいうえお"));
 }
 

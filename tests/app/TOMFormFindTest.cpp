@@ -544,28 +544,3 @@ TEST_F(FindWindow, TheDialogKeepsItsPlace) {
 INSTANTIATE_TEST_SUITE_P(HorizontalAndVertical, FindWindowViews, ::testing::Bool());
 
 }  // namespace
-
-namespace {
-
-// Pictures for looking at by eye, written only when ORIMAKI_SHOTS names a folder.
-TEST_F(FindWindow, Shots) {
-    const QString dir = qEnvironmentVariable("ORIMAKI_SHOTS");
-    if (dir.isEmpty()) GTEST_SKIP() << "ORIMAKI_SHOTS not set";
-    for (bool vertical : {false, true}) {
-        TOMForm* f = Open(QStringLiteral("吾輩は猫である。名前はまだ無い。\r\nどこで生れたか"
-                                         "とんと見当がつかぬ。猫"),
-                          vertical);
-        f->FindForm()->SetFindText(QStringLiteral("猫"));
-        f->ActiveView()->SetSelection(0, 0);
-        f->Command("ReplaceM")->trigger();
-        QApplication::processEvents();
-        f->Command("FindNextM")->trigger();
-        QApplication::processEvents();
-        const QString tag = vertical ? QStringLiteral("vertical") : QStringLiteral("horizontal");
-        ASSERT_TRUE(f->grab().save(QDir(dir).filePath(tag + QStringLiteral("-window.png"))));
-        ASSERT_TRUE(
-            f->FindForm()->grab().save(QDir(dir).filePath(tag + QStringLiteral("-dialog.png"))));
-    }
-}
-
-}  // namespace

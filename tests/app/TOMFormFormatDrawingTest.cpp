@@ -114,8 +114,6 @@ TEST_P(FormatFamilyTest, SavedRtfShowsTheFormatsInLibreOffice) {
     QFile file(dir.filePath(QStringLiteral("formats.fodt")));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString fodt = QString::fromUtf8(file.readAll());
-    if (qEnvironmentVariableIsSet("ORIMAKI_SHOTS"))
-        file.copy(qEnvironmentVariable("ORIMAKI_SHOTS") + QStringLiteral("/formats.fodt"));
 
     const QString span = StyleOf(fodt, QStringLiteral("text:span"), QStringLiteral("太字"));
     EXPECT_TRUE(span.contains(QStringLiteral("fo:font-weight=\"bold\""))) << span.toStdString();
@@ -195,10 +193,6 @@ protected:
                 if (ink.At(x, y)) right = std::max(right, x);
         return right;
     }
-    void Save(const Ink& ink, const char* name) {
-        const QString dir = qEnvironmentVariable("ORIMAKI_SHOTS");
-        if (!dir.isEmpty()) ink.image.save(dir + QLatin1Char('/') + QString::fromUtf8(name));
-    }
 };
 
 TEST_F(VerticalDrawingTest, UnderlineStandsOnTheRightAndStrikeOutInTheMiddle) {
@@ -215,7 +209,6 @@ TEST_F(VerticalDrawingTest, UnderlineStandsOnTheRightAndStrikeOutInTheMiddle) {
     form_->Command("UnderLineM")->trigger();
     form_->ActiveView()->SetSelStart(10);
     const Ink under = Shot();
-    Save(under, "vertical-underline.png");
     const std::vector<QPoint> line = Diff(plain, under, cell.adjusted(0, -4, 0, 4));
     ASSERT_FALSE(line.empty());
     int top = 1 << 20, bottom = -1;
@@ -237,7 +230,6 @@ TEST_F(VerticalDrawingTest, UnderlineStandsOnTheRightAndStrikeOutInTheMiddle) {
     form_->Command("StrikeOutM")->trigger();
     form_->ActiveView()->SetSelStart(10);
     const Ink strike = Shot();
-    Save(strike, "vertical-strikeout.png");
     EXPECT_FALSE(At(0).underline);
     EXPECT_TRUE(At(0).strikeOut);
     const double axis = first.left() + first.width() / 2.0;
@@ -263,7 +255,6 @@ TEST_F(VerticalDrawingTest, RaisedBaselineMovesCharactersToTheRight) {
         form_->ActiveView()->SetSelAttributes(a, TCharAttributes::Offset);
         form_->ActiveView()->SetSelStart(6);
         const Ink moved = Shot();
-        Save(moved, twips > 0 ? "vertical-raised.png" : "vertical-lowered.png");
         const double x = InkCentreX(moved, cell);
         // 6 points at 96 dots per inch is 8 pixels; the other characters stay.
         const double px = twips / 20.0 * form_->logicalDpiX() / 72.0;
@@ -287,8 +278,6 @@ TEST_F(VerticalDrawingTest, AlignmentAndBulletsAlongTheColumn) {
     form_->Command("BulletM")->trigger();
     form_->ActiveView()->SetSelStart(0);
     const Ink after = Shot();
-    Save(after, "vertical-alignment.png");
-    Save({form_->grab().toImage()}, "vertical-window.png");
 
     const int head = CharRect(0).top();         // top of the column
     const int foot = CharRect(16).top();        // below the last of 下だ

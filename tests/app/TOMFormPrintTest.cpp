@@ -73,9 +73,6 @@ TEST_F(PrintWindowTest, TheFirstPreviewMakesTheReportAndShowsThePages) {
     for (QAction* a : p->PopupMenu()->actions())
         popup << (a->isSeparator() ? QStringLiteral("-") : a->text());
     EXPECT_EQ(popup, (QStringList{"拡大", "縮小", "-", "フィット"}));
-    p->grab().save(QStringLiteral("preview.png"));
-    if (!qEnvironmentVariableIsEmpty("ORIMAKI_SHOTS"))
-        p->grab().save(qEnvironmentVariable("ORIMAKI_SHOTS") + "/preview.png");
 }
 
 TEST_F(PrintWindowTest, PageButtonsStayWithinThePages) {

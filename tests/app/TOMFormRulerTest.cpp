@@ -4,7 +4,6 @@
 // and upright on the right of vertical columns, whose tops the same indents move down.
 
 #include <QApplication>
-#include <QDir>
 #include <QSplitter>
 #include <QTest>
 #include <QTextBlock>
@@ -258,25 +257,6 @@ TEST_F(RulerTest, VerticalColumnsStartAtTheIndentsTheRulerSets) {
     ExpectIndents(24, 13, 37, "right");
     for (int c = 0; c + 1 < int(layout->Paragraph(0).columns.size()); ++c)
         EXPECT_LE(columnFoot(c), height - 37 * 4.0 / 3.0 + 0.5) << c;
-}
-
-// Pictures for looking at by eye, written only when ORIMAKI_SHOTS names a folder.
-TEST_F(RulerTest, Shots) {
-    const QString dir = qEnvironmentVariable("ORIMAKI_SHOTS");
-    if (dir.isEmpty()) GTEST_SKIP() << "ORIMAKI_SHOTS not set";
-    for (ViewSetup::Kind kind : {ViewSetup::Single, ViewSetup::Vertical}) {
-        TOMForm* f = StartWithRuler(kind);
-        SetText("");
-        f->ActiveView()->SetSelText(LongParagraph() + QStringLiteral("\n") + LongParagraph());
-        f->ActiveView()->SetSelStart(0);
-        SetIndents(24, 12, 30);
-        QApplication::processEvents();
-        const QString tag =
-            kind == ViewSetup::Vertical ? QStringLiteral("vertical") : QStringLiteral("horizontal");
-        ASSERT_TRUE(f->grab().save(QDir(dir).filePath(tag + QStringLiteral("-ruler.png"))));
-        ASSERT_TRUE(
-            f->Ruler()->grab().save(QDir(dir).filePath(tag + QStringLiteral("-ruler-only.png"))));
-    }
 }
 
 }  // namespace

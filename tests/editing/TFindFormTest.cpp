@@ -1,13 +1,11 @@
 // The find dialog on its own: its controls with their names and captions, the two layouts,
-// the close box, the selection-only box's mouse rule and the replace-and-next button. Pictures
-// of both layouts are written when ORIMAKI_SHOTS names a folder.
+// the close box, the selection-only box's mouse rule and the replace-and-next button.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -172,22 +170,6 @@ TEST(TFindForm, InsertOnTopKeepsTheTextBeingEdited) {
     EXPECT_EQ(box->currentText(), QStringLiteral("新"));
     EXPECT_EQ(box->itemText(0), QStringLiteral("古"));
     EXPECT_EQ(box->itemText(1), QStringLiteral("旧"));
-}
-
-TEST(TFindForm, Shots) {
-    const QString dir = qEnvironmentVariable("ORIMAKI_SHOTS");
-    if (dir.isEmpty()) GTEST_SKIP() << "ORIMAKI_SHOTS not set";
-    TFindForm form;
-    form.FindStringCB()->addItems({QStringLiteral("吾輩"), QStringLiteral("猫")});
-    form.SetFindText(QStringLiteral("吾輩"));
-    form.ReplaceStringCB()->setEditText(QStringLiteral("わがはい"));
-    form.show();
-    for (auto [layout, name] : {std::pair{TFindForm::Layout::Find, "find-dialog-find.png"},
-                                std::pair{TFindForm::Layout::Replace, "find-dialog-replace.png"}}) {
-        form.ApplyLayout(layout);
-        QApplication::processEvents();
-        ASSERT_TRUE(form.grab().save(QDir(dir).filePath(QString::fromUtf8(name))));
-    }
 }
 
 }  // namespace

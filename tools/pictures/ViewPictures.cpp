@@ -1,44 +1,67 @@
-// Pictures of the vertical view for looking at by eye. They are written only when
-// ORIMAKI_SHOTS names a folder; otherwise the test is skipped.
-
-#include <gtest/gtest.h>
+#include "ViewPictures.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QImage>
 #include <QInputMethodEvent>
 #include <QTextCursor>
+#include <QTextList>
 
+#include "PictureSet.h"
+#include "PictureWindow.h"
+#include "RubyTestSupport.h"
 #include "VerticalTestSupport.h"
+#include "controls/THorizontalEdit.h"
 #include "controls/TVerticalView.h"
 
 namespace {
 
-QString ShotsDir() {
-    return qEnvironmentVariable("ORIMAKI_SHOTS");
-}
-
-void Save(TVerticalView& view, const QString& name) {
-    view.show();
+QImage Shown(QWidget& w) {
+    w.show();
     QApplication::processEvents();
-    const QImage img = view.grab().toImage();
-    ASSERT_TRUE(img.save(QDir(ShotsDir()).filePath(name)));
+    return GrabPicture(&w);
 }
 
-TEST(VerticalViewShots, NovelFirstPage) {
-    if (ShotsDir().isEmpty()) GTEST_SKIP() << "ORIMAKI_SHOTS not set";
-    auto doc = vtest::MakeDocument(vtest::NovelText());
+// 鬼門 with きもん, hidden 秘密, three ruby words side by side; 門の方 selected.
+QImage RubyVertical() {
+    auto doc = rtest::SampleDocument();
+    TVerticalView view;
+    view.resize(260, 300);
+    view.SetDocument(doc.get());
+    view.SetPosition(1);
+    view.SetPosition(4, QTextCursor::KeepAnchor);
+    return Shown(view);
+}
+
+QImage RubyHorizontal() {
+    auto doc = rtest::SampleDocument();
+    THorizontalEdit edit;
+    edit.resize(360, 200);
+    edit.SetDocument(doc.get());
+    QTextCursor c(doc.get());
+    c.setPosition(1);
+    c.setPosition(4, QTextCursor::KeepAnchor);
+    edit.setTextCursor(c);
+    edit.SetHideSelection(false);
+    return Shown(edit);
+}
+
+QImage NovelFirstPage() {
+    const QString novel = vtest::NovelText();
+    if (novel.isEmpty())
+        throw std::runtime_error("the novel is missing: " ORIMAKI_TESTDATA
+                                 "/text/wagahai.sjis.txt");
+    auto doc = vtest::MakeDocument(novel);
     QFont f(QStringLiteral("ＭＳ 明朝"));
     f.setPixelSize(18);
     doc->setDefaultFont(f);
     TVerticalView view;
     view.resize(800, 600);
     view.SetDocument(doc.get());
-    Save(view, QStringLiteral("novel-first-page.png"));
+    return Shown(view);
 }
 
-TEST(VerticalViewShots, Passage) {
-    if (ShotsDir().isEmpty()) GTEST_SKIP() << "ORIMAKI_SHOTS not set";
+// Brackets, Latin letters and digits, small kana, half-width katakana; the second paragraph red
+// and underlined, characters 5 to 12 selected.
+QImage Passage() {
     auto doc = vtest::MakeDocument(
         QStringLiteral("「吾輩は猫である。名前はまだ無い。」\n"
                        "ラーメン、コーヒー……そしてＡＢＣとABC 2024年、Qt 6.4で。\n"
@@ -60,11 +83,11 @@ TEST(VerticalViewShots, Passage) {
     view.setFocus();
     view.SetPosition(5);
     view.SetPosition(12, QTextCursor::KeepAnchor);
-    Save(view, QStringLiteral("passage.png"));
+    return Shown(view);
 }
 
-TEST(VerticalViewShots, Composition) {
-    if (ShotsDir().isEmpty()) GTEST_SKIP() << "ORIMAKI_SHOTS not set";
+// 猫です being composed after 吾輩は: 猫 the segment being converted, です underlined.
+QImage Composition() {
     auto doc = vtest::MakeDocument(QStringLiteral("吾輩は猫である。"));
     TVerticalView view;
     view.resize(200, 300);
@@ -72,8 +95,6 @@ TEST(VerticalViewShots, Composition) {
     view.show();
     view.setFocus();
     view.SetPosition(3);
-    // Two segments as an input method sends them: 猫 being converted (highlighted), です
-    // underlined.
     QTextCharFormat current;
     current.setBackground(view.palette().highlight());
     current.setForeground(view.palette().highlightedText());
@@ -85,11 +106,10 @@ TEST(VerticalViewShots, Composition) {
           << QInputMethodEvent::Attribute(QInputMethodEvent::Cursor, 1, 1);
     QInputMethodEvent pre(QStringLiteral("猫です"), attrs);
     QApplication::sendEvent(&view, &pre);
-    Save(view, QStringLiteral("composition.png"));
+    return Shown(view);
 }
 
-TEST(VerticalViewShots, Formats) {
-    if (ShotsDir().isEmpty()) GTEST_SKIP() << "ORIMAKI_SHOTS not set";
+QImage Formats() {
     auto doc = vtest::MakeDocument(QString());
     QTextCursor c(doc.get());
     auto add = [&](const QString& text, const QTextCharFormat& f) { c.insertText(text, f); };
@@ -140,17 +160,12 @@ TEST(VerticalViewShots, Formats) {
     TVerticalView view;
     view.resize(500, 400);
     view.SetDocument(doc.get());
-    Save(view, QStringLiteral("formats.png"));
+    return Shown(view);
 }
 
-}  // namespace
-
-namespace {
-// The typesetting cases beside a browser's vertical-rl of the same text (see the comparison
-// page written next to the picture): brackets in a row, dates, chapter numbers, a percentage
-// and a column the line rules push out.
-TEST(VerticalViewShots, Typesetting) {
-    if (ShotsDir().isEmpty()) GTEST_SKIP() << "ORIMAKI_SHOTS not set";
+// Brackets in a row, dates, chapter numbers, a percentage and a column the line rules push out:
+// columns of 15 characters and a quarter, so the fourth line's い is pushed on by 」.
+QImage Typesetting() {
     const QString text = QStringLiteral(
         "「そう」『か』（【注】）。」\n2024年12月8日\n第3章の100%"
         "\n吾輩は猫である。名前はまだ無い」。\n");
@@ -159,9 +174,35 @@ TEST(VerticalViewShots, Typesetting) {
     f.setPixelSize(24);
     doc->setDefaultFont(f);
     TVerticalView view;
-    // Columns of 15 characters and a quarter: the fourth line's い is pushed on by 」.
     view.resize(300, 24 * 15 + TVerticalView::kSelectionBar + 2 * TVerticalView::kPadding + 6);
     view.SetDocument(doc.get());
-    Save(view, QStringLiteral("typesetting.png"));
+    return Shown(view);
 }
+
 }  // namespace
+
+void ViewPictures::AddTo(PictureSet& set) {
+    set.Add(
+        QStringLiteral("ruby-vertical"),
+        QStringLiteral("vertical view: ruby over 鬼門 and three words, hidden 秘密, a selection"),
+        RubyVertical);
+    set.Add(QStringLiteral("ruby-horizontal"),
+            QStringLiteral("horizontal view: the same ruby and hidden text, a selection"),
+            RubyHorizontal);
+    set.Add(QStringLiteral("novel-first-page"),
+            QStringLiteral("vertical view: the first page of 吾輩は猫である in ＭＳ 明朝 18 px"),
+            NovelFirstPage);
+    set.Add(QStringLiteral("passage"),
+            QStringLiteral("vertical view: brackets, Latin, digits, small kana, a red underlined "
+                           "paragraph, a selection"),
+            Passage);
+    set.Add(QStringLiteral("composition"),
+            QStringLiteral("vertical view: 猫です being composed by an input method"), Composition);
+    set.Add(
+        QStringLiteral("formats"),
+        QStringLiteral("vertical view: character formats, alignment, indents and a bullet list"),
+        Formats);
+    set.Add(QStringLiteral("typesetting"),
+            QStringLiteral("vertical view: brackets in a row, dates, 100%, a column pushed on"),
+            Typesetting);
+}

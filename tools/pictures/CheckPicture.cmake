@@ -1,0 +1,21 @@
+# Runs orimaki-pictures for one picture into an emptied folder: it must exit 0, name the file it
+# wrote, and the file must be a PNG that is not empty.
+file(REMOVE_RECURSE "${OUT}")
+execute_process(COMMAND "${TOOL}" "${OUT}" "${NAME}" RESULT_VARIABLE rc OUTPUT_VARIABLE out
+                ERROR_VARIABLE err)
+set(png "${OUT}/${NAME}.png")
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "orimaki-pictures exited ${rc}: ${err}")
+endif()
+if(NOT out MATCHES "${NAME}\\.png")
+  message(FATAL_ERROR "orimaki-pictures did not name the file it wrote: ${out}")
+endif()
+if(NOT EXISTS "${png}")
+  message(FATAL_ERROR "${png} was not written")
+endif()
+file(SIZE "${png}" size)
+file(READ "${png}" magic LIMIT 8 HEX)
+if(size LESS 100 OR NOT magic STREQUAL "89504e470d0a1a0a")
+  message(FATAL_ERROR "${png} is not a PNG picture (${size} bytes, starts ${magic})")
+endif()
+file(REMOVE_RECURSE "${OUT}")
