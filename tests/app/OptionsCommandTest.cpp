@@ -65,14 +65,19 @@ TEST(OptionsCommand, ResultsAreAppliedInTheirOrder) {
               (QStringList{"font", "newext", "docext", "back", "colorlist", "launchers", "tab"}));
 }
 
+// Each case has a home folder of its own: the cases run side by side in separate processes,
+// and the launcher folders below a shared home would be written by both at once.
 class LaunchersTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        ASSERT_TRUE(home_.isValid());
         QStandardPaths::setTestModeEnabled(true);
-        QFile::remove(LauncherLocation::DesktopLauncher());
-        QFile::remove(LauncherLocation::SendToLauncher());
+        oldHome_ = qgetenv("HOME");
+        qputenv("HOME", home_.path().toLocal8Bit());
     }
-    void TearDown() override { SetUp(); }
+    void TearDown() override { qputenv("HOME", oldHome_); }
+    QTemporaryDir home_;
+    QByteArray oldHome_;
 };
 
 TEST_F(LaunchersTest, MadeWhenWantedRemovedWhenNot) {
