@@ -6,8 +6,8 @@
 
 # Does this clang++ compile and link a fuzz target with the sanitizers the targets use?
 function(orimaki_fuzz_probe clangxx out)
-  if(DEFINED ORIMAKI_FUZZ_PROBED AND ORIMAKI_FUZZ_PROBED STREQUAL "${clangxx}")
-    set(${out} ${ORIMAKI_FUZZ_WORKS} PARENT_SCOPE)
+  if(ORIMAKI_FUZZ_PROBED STREQUAL "${clangxx}")
+    set(${out} ON PARENT_SCOPE)
     return()
   endif()
   set(dir "${CMAKE_BINARY_DIR}/CMakeFiles/fuzz-probe")
@@ -18,13 +18,12 @@ function(orimaki_fuzz_probe clangxx out)
                           -o "${dir}/probe"
                   RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
   if(rc EQUAL 0)
-    set(works ON)
+    # Only a success is remembered: libFuzzer installed later is found at the next configure.
+    set(ORIMAKI_FUZZ_PROBED "${clangxx}" CACHE INTERNAL "clang++ that builds libFuzzer targets")
+    set(${out} ON PARENT_SCOPE)
   else()
-    set(works OFF)
+    set(${out} OFF PARENT_SCOPE)
   endif()
-  set(ORIMAKI_FUZZ_PROBED "${clangxx}" CACHE INTERNAL "clang++ probed for libFuzzer")
-  set(ORIMAKI_FUZZ_WORKS ${works} CACHE INTERNAL "libFuzzer usable with that clang++")
-  set(${out} ${works} PARENT_SCOPE)
 endfunction()
 
 if(NOT ORIMAKI_FUZZ_REPLAY)
