@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <regex>
+#include <vector>
 
 bool CliText::IsJapaneseLocale(const std::string& locale) {
     return locale.compare(0, 2, "ja") == 0;
@@ -55,10 +56,15 @@ const EngineText kEngineTexts[] = {
 
 std::string CliText::Engine(const std::string& japanese) {
     if (Japanese()) return japanese;
-    for (const EngineText& t : kEngineTexts) {
-        const std::regex pattern(t.japanese);
+    // Compiled once, on the first message that needs its English.
+    static const std::vector<std::regex> patterns = [] {
+        std::vector<std::regex> out;
+        for (const EngineText& t : kEngineTexts) out.emplace_back(t.japanese);
+        return out;
+    }();
+    for (std::size_t i = 0; i < patterns.size(); ++i) {
         std::smatch m;
-        if (std::regex_match(japanese, m, pattern)) return m.format(t.english);
+        if (std::regex_match(japanese, m, patterns[i])) return m.format(kEngineTexts[i].english);
     }
     return japanese;
 }

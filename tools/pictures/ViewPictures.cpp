@@ -20,6 +20,15 @@ QImage Shown(QWidget& w) {
     return GrabPicture(&w);
 }
 
+// The text in a document whose default font is the family at the pixel size.
+auto DocumentIn(const QString& text, const QString& family, int pixels) {
+    auto doc = vtest::MakeDocument(text);
+    QFont f(family);
+    f.setPixelSize(pixels);
+    doc->setDefaultFont(f);
+    return doc;
+}
+
 // 鬼門 with きもん, hidden 秘密, three ruby words side by side; 門の方 selected.
 QImage RubyVertical() {
     auto doc = rtest::SampleDocument();
@@ -49,10 +58,7 @@ QImage NovelFirstPage() {
     if (novel.isEmpty())
         throw std::runtime_error("the novel is missing: " ORIMAKI_TESTDATA
                                  "/text/wagahai.sjis.txt");
-    auto doc = vtest::MakeDocument(novel);
-    QFont f(QStringLiteral("ＭＳ 明朝"));
-    f.setPixelSize(18);
-    doc->setDefaultFont(f);
+    auto doc = DocumentIn(novel, QStringLiteral("ＭＳ 明朝"), 18);
     TVerticalView view;
     view.resize(800, 600);
     view.SetDocument(doc.get());
@@ -169,10 +175,7 @@ QImage Typesetting() {
     const QString text = QStringLiteral(
         "「そう」『か』（【注】）。」\n2024年12月8日\n第3章の100%"
         "\n吾輩は猫である。名前はまだ無い」。\n");
-    auto doc = vtest::MakeDocument(text);
-    QFont f(QStringLiteral("IPAGothic"));
-    f.setPixelSize(24);
-    doc->setDefaultFont(f);
+    auto doc = DocumentIn(text, QStringLiteral("IPAGothic"), 24);
     TVerticalView view;
     view.resize(300, 24 * 15 + TVerticalView::kSelectionBar + 2 * TVerticalView::kPadding + 6);
     view.SetDocument(doc.get());
